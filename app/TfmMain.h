@@ -1,0 +1,70 @@
+#pragma once
+
+#include "app/CertificateControls.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QScrollArea;
+class QSplitter;
+class TAboutBox;
+
+// The certificate window: the blank's picture with the entry controls over its boxes, the command
+// panel, the exit button and the main menu.
+class TfmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TfmMain(QWidget* parent = nullptr);
+    ~TfmMain() override;
+
+    const CertificateControls& controls() const { return FControls; }
+    const QString& certificateFileName() const { return FCertificateFileName; }
+
+    QAction* openAction() const { return FOpenAction; }
+    QAction* saveAsAction() const { return FSaveAsAction; }
+    QAction* saveAction() const { return FSaveAction; }
+    QAction* exitAction() const { return FExitAction; }
+    QAction* clearAction() const { return FClearAction; }
+    QAction* printAction() const { return FPrintAction; }
+    QAction* aboutAction() const { return FAboutAction; }
+    TAboutBox* aboutBox() const { return FAboutBox; }
+
+    // Commands of the menu and the buttons.
+    void openCommand();
+    void saveAsCommand();
+    void saveCommand();
+    void clearCommand();
+    void printCommand();
+    void mockupCommand();
+
+    // Reformats every hours field with "0.#" and puts their sum into the total; stops with an
+    // error at the first field that does not hold a number.
+    void normalizeHours();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createMenu();
+    QWidget* createEntryArea();
+    QWidget* createCommandPanel();
+    QWidget* createBottomPanel();
+    void setDatesToToday();
+    void mirrorCategory(const QString& category);
+    QString dialogFolder() const;
+    void writeCertificate(const QString& fileName);
+
+    CertificateControls FControls;
+    QString FCertificateFileName;
+    QScrollArea* FEntryArea = nullptr;
+    QSplitter* FSplitter = nullptr;
+    QAction* FOpenAction = nullptr;
+    QAction* FSaveAsAction = nullptr;
+    QAction* FSaveAction = nullptr;
+    QAction* FExitAction = nullptr;
+    QAction* FClearAction = nullptr;
+    QAction* FPrintAction = nullptr;
+    QAction* FAboutAction = nullptr;
+    TAboutBox* FAboutBox = nullptr;
+};

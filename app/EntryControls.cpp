@@ -1,11 +1,12 @@
 #include "app/EntryControls.h"
 
+#include "app/LimitedLineEdit.h"
+
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QRegularExpressionValidator>
 
 namespace {
 
@@ -78,17 +79,13 @@ QFont controlFont(const QWidget* area, const ControlSpec& spec)
 
 QLineEdit* createEdit(QWidget* area, const ControlSpec& spec)
 {
-    auto* edit = new QLineEdit(area);
+    // The total only ever shows computed sums; typing into it is limited to digits.
+    auto* edit = new LimitedLineEdit(spec.maxLength, spec.kind == Kind::Total, area);
     edit->setAlignment(spec.alignment);
-    if (spec.maxLength > 0)
-        edit->setMaxLength(spec.maxLength);
     if (spec.kind == Kind::Hours || spec.kind == Kind::Total)
         edit->setText(QStringLiteral("0"));
-    if (spec.kind == Kind::Total) {
-        // The total only ever shows computed sums; typing into it is limited to digits.
-        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    if (spec.kind == Kind::Total)
         edit->setEnabled(false);
-    }
     return edit;
 }
 

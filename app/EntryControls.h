@@ -2,6 +2,7 @@
 
 #include "app/CertificateControls.h"
 
+#include <QSize>
 #include <QStringList>
 
 class QWidget;

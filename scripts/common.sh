@@ -6,7 +6,7 @@ BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev libjpeg-dev
+  qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev libjpeg-dev libcups2-dev
   xvfb xauth fontconfig fonts-liberation2 fonts-wine
   cups cups-bsd cups-client printer-driver-cups-pdf
   poppler-utils imagemagick

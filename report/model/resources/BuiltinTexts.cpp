@@ -10,6 +10,9 @@ const BuiltinText kTexts[] = {
     // printer layer
     {"prCustom", "Custom"},
     {"prDefault", "Default"},
+    {"prInvalid", "Printer selected is not valid"},
+    {"prJobFailed", "The document could not be printed: %s"},
+    {"prVirtual", "Virtual"},
     // naming
     {"clCantRen", "Could not rename %s, it was introduced in the ancestor report"},
     {"prDupl", "Duplicate name"},

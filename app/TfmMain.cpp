@@ -3,12 +3,15 @@
 #include "app/BlankArea.h"
 #include "app/CertificateFile.h"
 #include "app/CertificateValidation.h"
+#include "app/CertificateTemplate.h"
 #include "app/CommandButton.h"
 #include "app/Dialogs.h"
 #include "app/EntryControls.h"
 #include "app/TAboutBox.h"
+#include "app/TemplateFill.h"
 #include "app/profile/PrivateProfile.h"
 #include "common/NumberText.h"
+#include "report/model/TfrxReport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -81,6 +84,9 @@ TfmMain::TfmMain(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(client);
 
     setDatesToToday();
+    FReport = std::make_unique<TfrxReport>();
+    FReport->SetName(QStringLiteral("frxReport1"));
+    setupCertificateReport(*FReport);
     FAboutBox = new TAboutBox(this);
     move(0, 0);
     resize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
@@ -266,6 +272,7 @@ void TfmMain::printCommand()
         dialogs().showMessage(this, *missing);
         return;
     }
+    fillTemplate(*FReport, FControls);
 }
 
 void TfmMain::mockupCommand()

@@ -3,11 +3,13 @@
 #include "app/CertificateControls.h"
 
 #include <QMainWindow>
+#include <memory>
 
 class QAction;
 class QScrollArea;
 class QSplitter;
 class TAboutBox;
+class TfrxReport;
 
 // The certificate window: the blank's picture with the entry controls over its boxes, the command
 // panel, the exit button and the main menu.
@@ -29,6 +31,7 @@ public:
     QAction* printAction() const { return FPrintAction; }
     QAction* aboutAction() const { return FAboutAction; }
     TAboutBox* aboutBox() const { return FAboutBox; }
+    TfrxReport* frxReport1() const { return FReport.get(); }
 
     // Commands of the menu and the buttons.
     void openCommand();
@@ -67,4 +70,5 @@ private:
     QAction* FPrintAction = nullptr;
     QAction* FAboutAction = nullptr;
     TAboutBox* FAboutBox = nullptr;
+    std::unique_ptr<TfrxReport> FReport;
 };

@@ -23,6 +23,11 @@ const BuiltinText kTexts[] = {
     {"obText", "Text object"},
     // preview
     {"100", "Preview"},
+    // script and expressions
+    {"clErrorInExp", "Error in Calc expression:"},
+    {"clExprError", "Error in expression"},
+    {"clScrError", "Script error at %s: %s"},
+    {"clUnknownVar", "Unknown variable or datafield:"},
 };
 } // namespace
 

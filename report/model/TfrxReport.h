@@ -1,0 +1,138 @@
+#pragma once
+
+#include "report/model/TfrxComponent.h"
+#include "report/model/TfrxEngineOptions.h"
+#include "report/model/TfrxObjectRef.h"
+#include "report/model/TfrxPreviewOptions.h"
+#include "report/model/TfrxPrintOptions.h"
+#include "report/model/TfrxReportCollections.h"
+#include "report/model/TfrxReportOptions.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QStringList>
+
+class TfrxPage;
+
+// The root of a report: its pages are its children. It is the naming owner of every object
+// created inside it. Loading, preparing, showing and designing are added by other parts of the
+// report subsystem; this class holds the report's data.
+class TfrxReport : public TfrxComponent {
+public:
+    explicit TfrxReport(TfrxComponent* AOwner = nullptr);
+    ~TfrxReport() override;
+
+    QString GetClassName() const override { return QStringLiteral("TfrxReport"); }
+    const TfrxPropertyList& GetProperties() const override { return ClassProperties(); }
+    static const TfrxPropertyList& ClassProperties();
+    QString GetDescription() const override;
+
+    // Destroys the pages and resets the report's settings, except IniFile, Version, the progress
+    // and storage flags, Preview, FileName, Errors and the preview window's own options.
+    void Clear() override;
+    // Gives a report without a data page one named Data (or DataPage<n> when Data is taken),
+    // as its first page.
+    void CheckDataPage();
+
+    int GetPagesCount() const { return static_cast<int>(GetObjects().size()); }
+    // None when the child at index is not a page.
+    TfrxPage* GetPages(int Index) const;
+
+    // Always "5.6.1"; setting it has no effect.
+    QString GetVersion() const { return QStringLiteral("5.6.1"); }
+    void SetVersion(const QString&) {}
+    const QString& GetParentReport() const { return FParentReport; }
+    void SetParentReport(const QString& value) { FParentReport = value; }
+    TfrxComponent* GetDataSet() const { return FDataSet.Get(); }
+    void SetDataSet(TfrxComponent* value) { FDataSet.Set(value); }
+    const QString& GetDataSetName() const { return FDataSetName; }
+    void SetDataSetName(const QString& value) { FDataSetName = value; }
+    bool GetDotMatrixReport() const { return FDotMatrixReport; }
+    void SetDotMatrixReport(bool value) { FDotMatrixReport = value; }
+    const QString& GetIniFile() const { return FIniFile; }
+    void SetIniFile(const QString& value) { FIniFile = value; }
+    bool GetOldStyleProgress() const { return FOldStyleProgress; }
+    void SetOldStyleProgress(bool value) { FOldStyleProgress = value; }
+    // A preview control to use instead of the preview window; reads as none once it is destroyed.
+    QObject* GetPreview() const { return FPreview; }
+    void SetPreview(QObject* value) { FPreview = value; }
+    const QString& GetScriptLanguage() const { return FScriptLanguage; }
+    void SetScriptLanguage(const QString& value) { FScriptLanguage = value; }
+    const QStringList& GetScriptText() const { return FScriptText; }
+    void SetScriptText(const QStringList& value) { FScriptText = value; }
+    bool GetShowProgress() const { return FShowProgress; }
+    void SetShowProgress(bool value) { FShowProgress = value; }
+    bool GetStoreInDFM() const { return FStoreInDFM; }
+    void SetStoreInDFM(bool value) { FStoreInDFM = value; }
+    const QString& GetOnRunDialogs() const { return FOnRunDialogs; }
+    void SetOnRunDialogs(const QString& value) { FOnRunDialogs = value; }
+    const QString& GetOnStartReport() const { return FOnStartReport; }
+    void SetOnStartReport(const QString& value) { FOnStartReport = value; }
+    const QString& GetOnStopReport() const { return FOnStopReport; }
+    void SetOnStopReport(const QString& value) { FOnStopReport = value; }
+    const QString& GetOnReportPrint() const { return FOnReportPrint; }
+    void SetOnReportPrint(const QString& value) { FOnReportPrint = value; }
+
+    TfrxEngineOptions* GetEngineOptions() { return &FEngineOptions; }
+    const TfrxEngineOptions* GetEngineOptions() const { return &FEngineOptions; }
+    TfrxPreviewOptions* GetPreviewOptions() { return &FPreviewOptions; }
+    const TfrxPreviewOptions* GetPreviewOptions() const { return &FPreviewOptions; }
+    TfrxPrintOptions* GetPrintOptions() { return &FPrintOptions; }
+    const TfrxPrintOptions* GetPrintOptions() const { return &FPrintOptions; }
+    TfrxReportOptions* GetReportOptions() { return &FReportOptions; }
+    const TfrxReportOptions* GetReportOptions() const { return &FReportOptions; }
+
+    TfrxReportDataSets& GetDataSets() { return FDataSets; }
+    const TfrxReportDataSets& GetDataSets() const { return FDataSets; }
+    TfrxVariables& GetVariables() { return FVariables; }
+    const TfrxVariables& GetVariables() const { return FVariables; }
+    TfrxStyles& GetStyles() { return FStyles; }
+    const TfrxStyles& GetStyles() const { return FStyles; }
+
+    // The messages of the last load, sorted, each once (ignoring letter case).
+    const QStringList& GetErrors() const { return FErrors; }
+    void AddError(const QString& message);
+    void ClearErrors() { FErrors.clear(); }
+    const QString& GetFileName() const { return FFileName; }
+    void SetFileName(const QString& value) { FFileName = value; }
+    bool GetModified() const { return FModified; }
+    void SetModified(bool value) { FModified = value; }
+    // Date, Time, Page, Page#, TotalPages, TotalPages#, Line, Line#, CopyName#.
+    const QStringList& GetSysVariables() const { return FSysVariables; }
+
+protected:
+    void AssignProperties(const TfrxComponent& Source) override;
+
+private:
+    friend class TfrxComponent;
+
+    QString FParentReport;
+    TfrxObjectRef<TfrxComponent> FDataSet;
+    QString FDataSetName;
+    bool FDotMatrixReport = false;
+    TfrxEngineOptions FEngineOptions;
+    QString FIniFile = QStringLiteral("\\Software\\Orvanta");
+    bool FOldStyleProgress = false;
+    QPointer<QObject> FPreview;
+    TfrxPreviewOptions FPreviewOptions;
+    TfrxPrintOptions FPrintOptions;
+    TfrxReportOptions FReportOptions;
+    QString FScriptLanguage;
+    QStringList FScriptText;
+    bool FShowProgress = true;
+    bool FStoreInDFM = true;
+    QString FOnRunDialogs;
+    QString FOnStartReport;
+    QString FOnStopReport;
+    QString FOnReportPrint;
+    TfrxReportDataSets FDataSets;
+    TfrxVariables FVariables;
+    TfrxStyles FStyles;
+    QStringList FErrors;
+    QString FFileName;
+    bool FModified = false;
+    QStringList FSysVariables;
+    // Every object created inside the report, in or out of its tree, for the naming rules.
+    QSet<TfrxComponent*> FNamedComponents;
+};

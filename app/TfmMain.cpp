@@ -5,6 +5,7 @@
 #include "app/CertificateValidation.h"
 #include "app/CertificateTemplate.h"
 #include "app/CommandButton.h"
+#include "app/CommandGuard.h"
 #include "app/Dialogs.h"
 #include "app/EntryControls.h"
 #include "app/TAboutBox.h"
@@ -94,19 +95,24 @@ TfmMain::TfmMain(QWidget* parent) : QMainWindow(parent)
 
 TfmMain::~TfmMain() = default;
 
+std::function<void()> TfmMain::guarded(void (TfmMain::*command)())
+{
+    return [this, command] { runGuarded(this, [this, command] { (this->*command)(); }); };
+}
+
 void TfmMain::createMenu()
 {
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
     QMenu* file = bar->addMenu(QStringLiteral("Файл"));
-    FOpenAction = file->addAction(QStringLiteral("Открыть"), this, &TfmMain::openCommand);
-    FSaveAsAction = file->addAction(QStringLiteral("Сохранить как..."), this, &TfmMain::saveAsCommand);
-    FSaveAction = file->addAction(QStringLiteral("Сохранить"), this, &TfmMain::saveCommand);
+    FOpenAction = file->addAction(QStringLiteral("Открыть"), this, guarded(&TfmMain::openCommand));
+    FSaveAsAction = file->addAction(QStringLiteral("Сохранить как..."), this, guarded(&TfmMain::saveAsCommand));
+    FSaveAction = file->addAction(QStringLiteral("Сохранить"), this, guarded(&TfmMain::saveCommand));
     FSaveAction->setEnabled(false);
     FExitAction = file->addAction(QStringLiteral("Выход"), this, &QWidget::close);
     QMenu* print = bar->addMenu(QStringLiteral("Печать"));
-    FClearAction = print->addAction(QStringLiteral("Очистить форму"), this, &TfmMain::clearCommand);
-    FPrintAction = print->addAction(QStringLiteral("Печать свидетельства"), this, &TfmMain::printCommand);
+    FClearAction = print->addAction(QStringLiteral("Очистить форму"), this, guarded(&TfmMain::clearCommand));
+    FPrintAction = print->addAction(QStringLiteral("Печать свидетельства"), this, guarded(&TfmMain::printCommand));
     QMenu* help = bar->addMenu(QStringLiteral("Помощь"));
     FAboutAction = help->addAction(QStringLiteral("О программе"), this, [this] { FAboutBox->exec(); });
 }
@@ -160,7 +166,7 @@ QWidget* TfmMain::createCommandPanel()
     connect(panel->findChild<QPushButton*>(QStringLiteral("Button2")), &QPushButton::clicked, FClearAction,
             &QAction::trigger);
     connect(panel->findChild<QPushButton*>(QStringLiteral("Button4")), &QPushButton::clicked, this,
-            &TfmMain::mockupCommand);
+            guarded(&TfmMain::mockupCommand));
     return panel;
 }
 
@@ -183,7 +189,7 @@ QWidget* TfmMain::createBottomPanel()
 bool TfmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusOut)
-        normalizeHours();
+        runGuarded(this, [this] { normalizeHours(); });
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -3,6 +3,7 @@
 #include "app/CertificateControls.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -49,6 +50,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The command as a slot that shows its errors instead of letting them escape.
+    std::function<void()> guarded(void (TfmMain::*command)());
     void createMenu();
     QWidget* createEntryArea();
     QWidget* createCommandPanel();

@@ -36,13 +36,16 @@ install_fonts_config() {
   fi
 }
 
+# build_project DIR [cmake options…]
 build_project() {
-  cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@" >/dev/null
-  cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+  local dir="$1"
+  shift
+  cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Release}" "$@" >/dev/null
+  cmake --build "$dir" --parallel "$(nproc)"
 }
 
 prepare() {
   install_missing_packages
   install_fonts_config
-  build_project "$@"
+  build_project "$BUILD_DIR" "$@"
 }

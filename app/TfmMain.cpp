@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -165,6 +166,8 @@ QWidget* TfmMain::createCommandPanel()
     connect(printButton, &QPushButton::clicked, FPrintAction, &QAction::trigger);
     connect(panel->findChild<QPushButton*>(QStringLiteral("Button2")), &QPushButton::clicked, FClearAction,
             &QAction::trigger);
+    connect(panel->findChild<QPushButton*>(QStringLiteral("Button3")), &QPushButton::clicked, this,
+            guarded(&TfmMain::layoutCommand));
     connect(panel->findChild<QPushButton*>(QStringLiteral("Button4")), &QPushButton::clicked, this,
             guarded(&TfmMain::mockupCommand));
     return panel;
@@ -278,7 +281,27 @@ void TfmMain::printCommand()
         dialogs().showMessage(this, *missing);
         return;
     }
+    if (!loadTemplate()) {
+        dialogs().showMessage(this, QStringLiteral("Не найден файл шаблона печати: ") +
+                                        QDir::toNativeSeparators(templateFileName()));
+        return;
+    }
     fillTemplate(*FReport, FControls);
+}
+
+QString TfmMain::templateFileName() const
+{
+    return executableFolder() + QStringLiteral("/shablon.fr3");
+}
+
+bool TfmMain::loadTemplate()
+{
+    return FReport->LoadFromFile(templateFileName());
+}
+
+void TfmMain::layoutCommand()
+{
+    loadTemplate();
 }
 
 void TfmMain::mockupCommand()

@@ -40,6 +40,7 @@ public:
     void saveCommand();
     void clearCommand();
     void printCommand();
+    void layoutCommand();
     void mockupCommand();
 
     // Reformats every hours field with "0.#" and puts their sum into the total; stops with an
@@ -60,6 +61,9 @@ private:
     void mirrorCategory(const QString& category);
     QString dialogFolder() const;
     void writeCertificate(const QString& fileName);
+    // shablon.fr3 beside the executable; loading it replaces the report's whole template.
+    QString templateFileName() const;
+    bool loadTemplate();
 
     CertificateControls FControls;
     QString FCertificateFileName;

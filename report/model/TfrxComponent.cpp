@@ -4,6 +4,7 @@
 #include "report/model/TfrxPage.h"
 #include "report/model/TfrxPropertyTable.h"
 #include "report/model/TfrxReport.h"
+#include "report/model/TfrxXMLSerializer.h"
 #include "report/model/ViewAlignment.h"
 #include "report/model/resources/TfrxResources.h"
 
@@ -311,6 +312,23 @@ void TfrxComponent::CopyTree(const TfrxComponent& Source)
         }
         copy->CopyTree(*child);
     }
+}
+
+void TfrxComponent::SaveToStream(QIODevice& Stream, bool SaveChildren, bool SaveDefaultValues, bool Streaming)
+{
+    TfrxXMLSerializer serializer(&Stream);
+    serializer.SetSerializeDefaultValues(SaveDefaultValues);
+    serializer.WriteRootComponent(*this, SaveChildren, nullptr, Streaming);
+}
+
+void TfrxComponent::LoadFromStream(QIODevice& Stream)
+{
+    TfrxXMLSerializer serializer(&Stream);
+    serializer.SetOwner(GetReport());
+    serializer.ReadRootComponent(*this);
+    if (TfrxReport* report = GetReport())
+        for (const QString& error : serializer.GetErrors())
+            report->AddError(error);
 }
 
 void TfrxComponent::RemapForeignReferences()

@@ -5,6 +5,7 @@
 #include "report/model/TfrxPropertyInfo.h"
 #include "report/model/TfrxTypes.h"
 
+#include <QIODevice>
 #include <QList>
 #include <QString>
 
@@ -12,6 +13,8 @@
 
 class TfrxPage;
 class TfrxReport;
+class TfrxXMLItem;
+class TfrxXMLSerializer;
 
 // Another object of the report already bears the name.
 class EDuplicateName : public Exception {
@@ -117,6 +120,18 @@ public:
     void Assign(const TfrxComponent& Source);
     // Assign plus copies of Source's descendants; a copy whose name is taken keeps no name.
     void AssignAll(const TfrxComponent& Source);
+
+    // Writes the object and, with SaveChildren, its descendants as a template document; with
+    // SaveDefaultValues also the properties at their defaults.
+    virtual void SaveToStream(QIODevice& Stream, bool SaveChildren = true, bool SaveDefaultValues = false,
+                              bool Streaming = false);
+    // Reads a template document into this object; messages of values that could not be set go to
+    // the report's errors.
+    virtual void LoadFromStream(QIODevice& Stream);
+    // Objects that keep nested collections (csHandlesNestedProperties) write them as child elements
+    // of their own element, and take back the child elements they recognise (returning true).
+    virtual void WriteNestedProperties(TfrxXMLItem& Item, const TfrxXMLSerializer& Serializer) const {}
+    virtual bool ReadNestedProperty(const TfrxXMLItem& Item, TfrxXMLSerializer& Serializer) { return false; }
 
     // Expires when the object is destroyed; references to report objects hold it.
     std::weak_ptr<const void> GetLifeToken() const { return FLifeToken; }

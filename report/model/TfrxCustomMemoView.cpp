@@ -3,7 +3,9 @@
 #include "report/model/TfrxEnumNames.h"
 #include "report/model/TfrxPropertyTable.h"
 #include "report/model/TfrxReport.h"
+#include "report/model/TfrxXMLSerializer.h"
 #include "report/model/resources/TfrxResources.h"
+#include "report/model/xml/TfrxXMLItem.h"
 
 TfrxCustomMemoView::TfrxCustomMemoView(TfrxComponent* AOwner) : TfrxStretcheable(AOwner)
 {
@@ -151,6 +153,39 @@ TfrxHighlight* TfrxCustomMemoView::AddHighlight()
 TfrxHighlight* TfrxCustomMemoView::GetHighlight()
 {
     return FHighlights.empty() ? AddHighlight() : FHighlights.front().get();
+}
+
+namespace {
+
+template <class Item>
+void writeItems(TfrxXMLItem& parent, const TfrxXMLSerializer& serializer, const QString& name,
+                const std::vector<std::unique_ptr<Item>>& items)
+{
+    if (items.size() <= 1)
+        return;
+    QList<const TfrxPersistent*> persistent;
+    for (const auto& item : items)
+        persistent.append(item.get());
+    serializer.WriteCollection(parent, name, persistent);
+}
+
+} // namespace
+
+void TfrxCustomMemoView::WriteNestedProperties(TfrxXMLItem& Item, const TfrxXMLSerializer& Serializer) const
+{
+    writeItems(Item, Serializer, QStringLiteral("Formats"), FFormats);
+    writeItems(Item, Serializer, QStringLiteral("Highlights"), FHighlights);
+}
+
+bool TfrxCustomMemoView::ReadNestedProperty(const TfrxXMLItem& Item, TfrxXMLSerializer& Serializer)
+{
+    if (Item.GetName().compare(QLatin1String("Formats"), Qt::CaseInsensitive) == 0)
+        Serializer.ReadCollection(Item, [this] { return AddFormat(); });
+    else if (Item.GetName().compare(QLatin1String("Highlights"), Qt::CaseInsensitive) == 0)
+        Serializer.ReadCollection(Item, [this] { return AddHighlight(); });
+    else
+        return false;
+    return true;
 }
 
 void TfrxCustomMemoView::ApplyStyle(const TfrxStyleItem& Style)

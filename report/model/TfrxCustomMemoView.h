@@ -104,6 +104,11 @@ public:
     TfrxHighlight* GetHighlight();
     void SetHighlight(const TfrxHighlight& value) { GetHighlight()->Assign(value); }
 
+    // Formats and Highlights, each as a nested collection when it holds more than one item (a
+    // single one is written as DisplayFormat or Highlight).
+    void WriteNestedProperties(TfrxXMLItem& Item, const TfrxXMLSerializer& Serializer) const override;
+    bool ReadNestedProperty(const TfrxXMLItem& Item, TfrxXMLSerializer& Serializer) override;
+
     // Fill, then font, then frame, as far as the style's Apply flags say.
     void ApplyStyle(const TfrxStyleItem& Style);
     // Font, fill and frame as far as the highlight's Apply flags say, then its Visible.

@@ -1,5 +1,6 @@
 #include "report/model/TfrxReport.h"
 
+#include "report/model/ReportErrors.h"
 #include "report/model/TfrxDataPage.h"
 #include "report/model/TfrxPropertyTable.h"
 #include "report/model/resources/TfrxResources.h"
@@ -101,12 +102,7 @@ TfrxPage* TfrxReport::GetPages(int Index) const
 
 void TfrxReport::AddError(const QString& message)
 {
-    const auto lessIgnoringCase = [](const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    };
-    const auto at = std::lower_bound(FErrors.begin(), FErrors.end(), message, lessIgnoringCase);
-    if (at == FErrors.end() || at->compare(message, Qt::CaseInsensitive) != 0)
-        FErrors.insert(at, message);
+    frxAddError(FErrors, message);
 }
 
 void TfrxReport::AssignProperties(const TfrxComponent& Source)

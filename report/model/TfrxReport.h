@@ -35,6 +35,27 @@ public:
     // as its first page.
     void CheckDataPage();
 
+    // Clears the report and forgets FileName; then, when the file exists or ExceptionIfNotFound is
+    // set (a missing file then throws), reads it with LoadFromStream and remembers FileName.
+    // True when the file existed. (TfrxReportLoading.cpp)
+    bool LoadFromFile(const QString& FileName, bool ExceptionIfNotFound = false);
+    // Replaces the whole tree and the settings the template stores by the template read from
+    // Stream; IniFile, the progress and storage flags and most engine and preview options stay.
+    // The errors met are collected in Errors and reported once, as NewSilentMode says. Leaves at
+    // least the data page, also after a broken template; a protected template asks for its password.
+    void LoadFromStream(QIODevice& Stream) override;
+    // Writes the template to a file of the same folder first and replaces FileName with it only once
+    // it is complete, so that a failed save leaves the previous file as it was. Throws Exception.
+    void SaveToFile(const QString& FileName);
+    // The template as a UTF-8 document with indentation; UseGetAncestor has no effect.
+    void SaveToStream(QIODevice& Stream, bool SaveChildren = true, bool SaveDefaultValues = false,
+                      bool UseGetAncestor = false) override;
+    void WriteNestedProperties(TfrxXMLItem& Item, const TfrxXMLSerializer& Serializer) const override;
+    bool ReadNestedProperty(const TfrxXMLItem& Item, TfrxXMLSerializer& Serializer) override;
+    // Set while the engine or the designer reloads the report from its own copy: no password asked.
+    bool GetReloading() const { return FReloading; }
+    void SetReloading(bool value) { FReloading = value; }
+
     int GetPagesCount() const { return static_cast<int>(GetObjects().size()); }
     // None when the child at index is not a page.
     TfrxPage* GetPages(int Index) const;
@@ -132,6 +153,7 @@ private:
     QStringList FErrors;
     QString FFileName;
     bool FModified = false;
+    bool FReloading = false;
     QStringList FSysVariables;
     // Every object created inside the report, in or out of its tree, for the naming rules.
     QSet<TfrxComponent*> FNamedComponents;

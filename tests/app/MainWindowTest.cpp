@@ -59,6 +59,9 @@ private:
 private slots:
     void init()
     {
+        const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/shablon.fr3");
+        QFile::remove(installed);
+        QVERIFY(QFile::copy(QStringLiteral(CERTPRINT_TEMPLATE), installed));
         fake = std::make_unique<FakeDialogs>();
         window = std::make_unique<TfmMain>();
         window->show();

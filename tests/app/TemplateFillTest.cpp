@@ -49,8 +49,13 @@ private:
     }
 
 private slots:
+    QString installedTemplate() const { return QCoreApplication::applicationDirPath() + QStringLiteral("/shablon.fr3"); }
+
     void init()
     {
+        // The print command reads the template beside the executable, as the installed program does.
+        QFile::remove(installedTemplate());
+        QVERIFY(QFile::copy(QStringLiteral(CERTPRINT_TEMPLATE), installedTemplate()));
         fake = std::make_unique<FakeDialogs>();
         window = std::make_unique<TfmMain>();
     }
@@ -145,6 +150,35 @@ private slots:
         window->printAction()->trigger();
         QCOMPARE(fake->messages, QStringList{QStringLiteral("Введите присвоенную квалификацию!")});
         QCOMPARE(memoText("Memo1"), QString());
+    }
+
+    void missingTemplateFileIsNamed()
+    {
+        fillCompleteCertificate();
+        QFile::remove(installedTemplate());
+        window->printAction()->trigger();
+        QCOMPARE(fake->messages, QStringList{QStringLiteral("Не найден файл шаблона печати: ") + installedTemplate()});
+        QVERIFY(fake->errors.isEmpty());
+    }
+
+    void eachPrintReloadsTheTemplate()
+    {
+        fillCompleteCertificate();
+        window->printAction()->trigger();
+        QCOMPARE(memoText("Memo5"), QStringLiteral("Иванов Иван"));
+        // A template changed in between (as the designer saves it) is the one printed next.
+        {
+            TfrxReport edited;
+            edited.LoadFromFile(installedTemplate());
+            auto* memo = dynamic_cast<TfrxMemoView*>(edited.FindObject(QStringLiteral("Memo5")));
+            QVERIFY(memo);
+            memo->SetLeft(100);
+            edited.SaveToFile(installedTemplate());
+        }
+        window->printAction()->trigger();
+        QCOMPARE(report().FindObject(QStringLiteral("Memo5"))->GetLeft(), 100.0);
+        QCOMPARE(memoText("Memo5"), QStringLiteral("Иванов Иван"));
+        QCOMPARE(report().GetFileName(), installedTemplate());
     }
 
     void templateWithoutMemo1IsFilledWithoutIt()

@@ -1,6 +1,7 @@
 // The report subsystem on the command line, without windows: reporttool <subcommand> <arguments>.
 // Each subcommand is a row of the table below.
 
+#include "tools/reporttool/RenderCommand.h"
 #include "tools/reporttool/RoundtripCommand.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,7 @@ struct Subcommand {
 
 const Subcommand kSubcommands[] = {
     {"roundtrip", "IN.fr3 OUT.fr3", false, runRoundtrip},
+    {"render", "IN.fr3 OUT.png [--dpi D]", true, runRender},
 };
 
 int usage()

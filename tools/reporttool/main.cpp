@@ -1,6 +1,7 @@
 // The report subsystem on the command line, without windows: reporttool <subcommand> <arguments>.
 // Each subcommand is a row of the table below.
 
+#include "tools/reporttool/ExpressionCommands.h"
 #include "tools/reporttool/RenderCommand.h"
 #include "tools/reporttool/RoundtripCommand.h"
 
@@ -25,6 +26,8 @@ struct Subcommand {
 const Subcommand kSubcommands[] = {
     {"roundtrip", "IN.fr3 OUT.fr3", false, runRoundtrip},
     {"render", "IN.fr3 OUT.png [--dpi D]", true, runRender},
+    {"eval", "EXPR", false, runEval},
+    {"expand", "TEXT", false, runExpand},
 };
 
 int usage()

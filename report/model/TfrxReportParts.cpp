@@ -1,0 +1,7 @@
+#include "report/model/TfrxReportParts.h"
+
+TfrxReportParts& frxReportParts()
+{
+    static TfrxReportParts parts;
+    return parts;
+}

@@ -1,4 +1,5 @@
 #include "PdfProbe.h"
+#include "ViewParamsCase.h"
 
 #include "report/preview/printers/TfrxPrinter.h"
 #include "report/preview/printers/TfrxPrinterCanvas.h"
@@ -195,16 +196,6 @@ TEST_F(CupsPrinterTest, ResolutionIsTheQueueDefault)
     EXPECT_EQ(printer->GetDPI(), QPoint(300, 300));
     EXPECT_TRUE(QPrinterInfo::printerInfo(QStringLiteral("PDF")).supportedResolutions().contains(300));
 }
-
-struct ViewCase {
-    int paper;
-    double width;
-    double height;
-    TPrinterOrientation orientation;
-    int expectedPaper;
-    double expectedWidth;
-    double expectedHeight;
-};
 
 class CupsPrinterViewTest : public CupsPrinterTest, public ::testing::WithParamInterface<ViewCase> {};
 

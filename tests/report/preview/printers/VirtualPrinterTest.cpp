@@ -1,4 +1,5 @@
 #include "PdfProbe.h"
+#include "ViewParamsCase.h"
 
 #include "common/Exception.h"
 #include "report/preview/printers/TfrxPaperTable.h"
@@ -52,16 +53,6 @@ TEST_F(VirtualPrinterTest, InitDescribesAnA4PrinterWithTheStandardPapers)
     EXPECT_EQ(printer.GetBins().Name(0), QStringLiteral("Default"));
     EXPECT_EQ(printer.GetBins().Number(0), 7);
 }
-
-struct ViewCase {
-    int paper;
-    double width;
-    double height;
-    TPrinterOrientation orientation;
-    int expectedPaper;
-    double expectedWidth;
-    double expectedHeight;
-};
 
 class VirtualPrinterViewTest : public VirtualPrinterTest, public ::testing::WithParamInterface<ViewCase> {};
 

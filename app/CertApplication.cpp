@@ -1,8 +1,15 @@
 #include "app/CertApplication.h"
 
 #include "app/CommandGuard.h"
+#include "report/engine/EngineRegistration.h"
+#include "report/preview/RegisterPreview.h"
 
-CertApplication::CertApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+CertApplication::CertApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    // Before the main window creates its report, which takes its engine from the registry.
+    frxRegisterEngine();
+    frxRegisterPreview();
+}
 
 bool CertApplication::notify(QObject* receiver, QEvent* event)
 {

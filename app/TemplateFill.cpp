@@ -22,5 +22,8 @@ void fillTemplate(TfrxReport& report, const CertificateControls& controls)
             throw Exception(QStringLiteral("Invalid class typecast: в шаблоне печати %1 не является "
                                            "текстовым полем.").arg(name));
         memo->SetText(fillValue(entry, controls));
+        // What the operator typed is printed as typed: a bracket in a school's name must not be
+        // evaluated as an expression (it would stop the print with an error, or print a value).
+        memo->SetAllowExpressions(false);
     }
 }

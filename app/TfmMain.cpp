@@ -242,12 +242,18 @@ QString TfmMain::dialogFolder() const
 void TfmMain::openCommand()
 {
     const QString fileName = dialogs().getOpenFileName(this, dialogFolder());
-    if (!fileName.isEmpty()) {
-        const PrivateProfile file(fileName);
-        setWindowTitle(readCertificate(file, FControls));
-        FCertificateFileName = fileName;
-        FSaveAction->setEnabled(true);
-    }
+    if (!fileName.isEmpty())
+        openCertificate(fileName);
+    else
+        FControls.total()->setText(formatGeneral(sumOfHours(FControls), decimalSeparator()));
+}
+
+void TfmMain::openCertificate(const QString& fileName)
+{
+    const PrivateProfile file(fileName);
+    setWindowTitle(readCertificate(file, FControls));
+    FCertificateFileName = fileName;
+    FSaveAction->setEnabled(true);
     FControls.total()->setText(formatGeneral(sumOfHours(FControls), decimalSeparator()));
 }
 
@@ -277,16 +283,23 @@ void TfmMain::saveCommand()
 
 void TfmMain::printCommand()
 {
+    if (fillCertificateReport() == CertificateFill::Filled)
+        FReport->ShowReport(true);
+}
+
+TfmMain::CertificateFill TfmMain::fillCertificateReport()
+{
     if (const auto missing = findMissingValue(FControls)) {
         dialogs().showMessage(this, *missing);
-        return;
+        return CertificateFill::RecordInvalid;
     }
     if (!loadTemplate()) {
         dialogs().showMessage(this, QStringLiteral("Не найден файл шаблона печати: ") +
                                         QDir::toNativeSeparators(templateFileName()));
-        return;
+        return CertificateFill::TemplateMissing;
     }
     fillTemplate(*FReport, FControls);
+    return CertificateFill::Filled;
 }
 
 QString TfmMain::templateFileName() const
@@ -301,7 +314,9 @@ bool TfmMain::loadTemplate()
 
 void TfmMain::layoutCommand()
 {
+    // A missing template leaves an empty report, on which the designer starts a new one.
     loadTemplate();
+    FReport->DesignReport();
 }
 
 void TfmMain::mockupCommand()

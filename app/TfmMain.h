@@ -34,6 +34,9 @@ public:
     TAboutBox* aboutBox() const { return FAboutBox; }
     TfrxReport* frxReport1() const { return FReport.get(); }
 
+    // How far the print command got before the preview.
+    enum class CertificateFill { Filled, RecordInvalid, TemplateMissing };
+
     // Commands of the menu and the buttons.
     void openCommand();
     void saveAsCommand();
@@ -42,6 +45,12 @@ public:
     void printCommand();
     void layoutCommand();
     void mockupCommand();
+
+    // Reads a certificate file into the controls, as the open command does after its dialog.
+    void openCertificate(const QString& fileName);
+    // The print command up to the preview: validation, loading shablon.fr3 beside the executable
+    // and the template fill. What stops it is shown in a message box.
+    CertificateFill fillCertificateReport();
 
     // Reformats every hours field with "0.#" and puts their sum into the total; stops with an
     // error at the first field that does not hold a number.

@@ -7,7 +7,8 @@
 
 namespace {
 
-const QString kExpression = QStringLiteral("FormatFloat('0.0', (12.5 + 7) * 2) + ' ч.'");
+const QString kArithmetic = QStringLiteral("(12.5 + 7) * 2 - 3 / 4");
+const QString kFormatted = QStringLiteral("FormatFloat('0.0', (12.5 + 7) * 2) + ' ч.'");
 
 class BenchHost : public TfrxScriptHost {
 public:
@@ -24,27 +25,29 @@ public:
     bool GetCaseSensitiveExpressions() const override { return false; }
 };
 
-void BM_CompileAndEvaluate(benchmark::State& state)
+void BM_CompileAndEvaluate(benchmark::State& state, const QString& expression)
 {
     TfsScript main;
     for (auto _ : state) {
         TfrxExpressionCache cache;
         QString error;
-        benchmark::DoNotOptimize(cache.Calc(kExpression, &main, error));
+        benchmark::DoNotOptimize(cache.Calc(expression, &main, error));
     }
 }
-BENCHMARK(BM_CompileAndEvaluate);
+BENCHMARK_CAPTURE(BM_CompileAndEvaluate, arithmetic, kArithmetic);
+BENCHMARK_CAPTURE(BM_CompileAndEvaluate, formatted, kFormatted);
 
-void BM_EvaluateCached(benchmark::State& state)
+void BM_EvaluateCached(benchmark::State& state, const QString& expression)
 {
     TfsScript main;
     TfrxExpressionCache cache;
     QString error;
-    cache.Calc(kExpression, &main, error);
+    cache.Calc(expression, &main, error);
     for (auto _ : state)
-        benchmark::DoNotOptimize(cache.Calc(kExpression, &main, error));
+        benchmark::DoNotOptimize(cache.Calc(expression, &main, error));
 }
-BENCHMARK(BM_EvaluateCached);
+BENCHMARK_CAPTURE(BM_EvaluateCached, arithmetic, kArithmetic);
+BENCHMARK_CAPTURE(BM_EvaluateCached, formatted, kFormatted);
 
 void BM_FastLookupOfPageNumber(benchmark::State& state)
 {

@@ -10,6 +10,7 @@ PACKAGES=(
   xvfb xauth fontconfig fonts-liberation2 fonts-wine
   cups cups-bsd cups-client printer-driver-cups-pdf
   poppler-utils imagemagick
+  clang libclang-rt-14-dev llvm
 )
 
 as_root() {
@@ -36,12 +37,31 @@ install_fonts_config() {
   fi
 }
 
-# build_project DIR [cmake options…]
-build_project() {
+# configure_project DIR [cmake options…]
+configure_project() {
   local dir="$1"
   shift
   cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Release}" "$@" >/dev/null
-  cmake --build "$dir" --parallel "$(nproc)"
+}
+
+# build_project DIR [cmake options…]
+build_project() {
+  configure_project "$@"
+  cmake --build "$1" --parallel "$(nproc)"
+}
+
+# The sanitized tree of scripts/test and scripts/fuzz: AddressSanitizer, UndefinedBehaviorSanitizer and
+# LeakSanitizer over the whole suite, built by clang so that the fuzz harnesses build in the same tree.
+SANITIZE_DIR="${SANITIZE_DIR:-$ROOT/build-sanitize}"
+
+configure_sanitize_tree() {
+  # A tree configured by another compiler keeps it in its cache; it is configured anew.
+  if [ -f "$SANITIZE_DIR/CMakeCache.txt" ] &&
+    ! grep -q '^CMAKE_CXX_COMPILER:[A-Z]*=.*clang++' "$SANITIZE_DIR/CMakeCache.txt"; then
+    rm -rf "$SANITIZE_DIR/CMakeCache.txt" "$SANITIZE_DIR/CMakeFiles"
+  fi
+  BUILD_TYPE=Debug configure_project "$SANITIZE_DIR" -DCMAKE_CXX_COMPILER=clang++ -DCERTPRINT_SANITIZE=ON \
+    -DCERTPRINT_FUZZ=ON -DCERTPRINT_BENCHMARKS=OFF -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1"
 }
 
 prepare() {

@@ -1,11 +1,14 @@
 #include "report/model/TfrxCustomMemoView.h"
 
+#include "report/model/MemoExpansion.h"
 #include "report/model/TfrxEnumNames.h"
 #include "report/model/TfrxPropertyTable.h"
 #include "report/model/TfrxReport.h"
+#include "report/model/TfrxReportScriptBinding.h"
 #include "report/model/TfrxXMLSerializer.h"
 #include "report/model/resources/TfrxResources.h"
 #include "report/model/xml/TfrxXMLItem.h"
+#include "report/script/VariantOperators.h"
 
 TfrxCustomMemoView::TfrxCustomMemoView(TfrxComponent* AOwner) : TfrxStretcheable(AOwner)
 {
@@ -207,6 +210,94 @@ void TfrxCustomMemoView::ApplyHighlight(const TfrxHighlight& AHighlight)
     if (AHighlight.GetApplyFrame())
         SetFrame(*AHighlight.GetFrame());
     SetVisible(AHighlight.GetVisible());
+}
+
+void TfrxCustomMemoView::BeforePrint()
+{
+    if (!IsDataBound())
+        FTempMemo = FMemo;
+    TfrxStretcheable::BeforePrint();
+}
+
+void TfrxCustomMemoView::GetData()
+{
+    TfrxStretcheable::GetData();
+    TfrxReport* report = GetReport();
+    if (!report) {
+        GetDisplayFormat();
+        return;
+    }
+    ExpandMemoExpressions(*this, report->GetScript());
+    ApplyActiveHighlight(*report);
+    if (FSuppressRepeated) {
+        const QString text = GetText();
+        if (FLastValue.isValid() && FLastValue.toString() == text)
+            FMemo.clear();
+        else
+            FLastValue = text;
+    }
+}
+
+void TfrxCustomMemoView::AfterPrint()
+{
+    if (!IsDataBound())
+        FMemo = FTempMemo;
+    UndoHighlight();
+    TfrxStretcheable::AfterPrint();
+}
+
+void TfrxCustomMemoView::ApplyActiveHighlight(TfrxReport& report)
+{
+    for (const auto& highlight : FHighlights) {
+        if (highlight->GetCondition().isEmpty())
+            continue;
+        const TfsVariant holds = report.GetScript().Calc(highlight->GetCondition());
+        bool isTrue = false;
+        try {
+            isTrue = variantEquals(holds, TfsVariant(true));
+        } catch (const Exception&) {
+            // a condition whose value cannot be compared with true does not hold
+        }
+        if (!isTrue)
+            continue;
+        FTempFill.Set(*GetFill());
+        FTempFont.Assign(*GetFont());
+        FTempParentFont = GetParentFont();
+        FTempFrame.Assign(*GetFrame());
+        FTempVisible = GetVisible();
+        FHighlightActivated = true;
+        ApplyHighlight(*highlight);
+        return;
+    }
+}
+
+void TfrxCustomMemoView::UndoHighlight()
+{
+    if (!FHighlightActivated)
+        return;
+    FHighlightActivated = false;
+    SetFill(*FTempFill.Get());
+    SetFont(FTempFont);
+    if (FTempParentFont)
+        SetParentFont(true);
+    SetFrame(FTempFrame);
+    SetVisible(FTempVisible);
+}
+
+void TfrxCustomMemoView::ExtractMacros()
+{
+    ::ExtractMacros(*this, FTotalPages, FCopyNo);
+}
+
+QString TfrxCustomMemoView::GetComponentText() const
+{
+    QString text = GetText();
+    if (!FAllowExpressions)
+        return text;
+    const qsizetype at = text.indexOf(QLatin1String("[TOTALPAGES]"), 0, Qt::CaseInsensitive);
+    if (at >= 0)
+        text.replace(at, 12, QString::number(FTotalPages));
+    return text;
 }
 
 void TfrxCustomMemoView::AssignProperties(const TfrxComponent& Source)

@@ -114,6 +114,25 @@ public:
     // Font, fill and frame as far as the highlight's Apply flags say, then its Visible.
     void ApplyHighlight(const TfrxHighlight& AHighlight);
 
+    // One output during preparation. BeforePrint remembers the text (unless the memo is bound to
+    // a data field); GetData expands the bracketed expressions, sets the script's "Value", applies
+    // the first highlight whose condition holds and empties a repeated text when SuppressRepeated
+    // is on; AfterPrint puts the text back and undoes the highlight. Expression errors are recorded
+    // in the report's errors, prefixed with the memo's name, and raised.
+    void BeforePrint() override;
+    void GetData() override;
+    void AfterPrint() override;
+
+    // Handed over by the prepared pages when a page is drawn.
+    int GetTotalPages() const { return FTotalPages; }
+    void SetTotalPages(int value) { FTotalPages = value; }
+    int GetCopyNo() const { return FCopyNo; }
+    void SetCopyNo(int value) { FCopyNo = value; }
+    // At drawing time: "[TotalPages#]" becomes TotalPages, "[CopyName#]" the copy's name.
+    void ExtractMacros();
+    // The text with its first "[TOTALPAGES]" replaced by TotalPages, for searching and exports.
+    QString GetComponentText() const;
+
 protected:
     void AssignProperties(const TfrxComponent& Source) override;
 
@@ -147,4 +166,19 @@ private:
     QVariant FValue;
     std::vector<std::unique_ptr<TfrxFormat>> FFormats;
     std::vector<std::unique_ptr<TfrxHighlight>> FHighlights;
+    // Per-output state.
+    QStringList FTempMemo;
+    QVariant FLastValue;
+    bool FHighlightActivated = false;
+    FillSlot FTempFill;
+    TfrxFont FTempFont;
+    TfrxFrame FTempFrame;
+    bool FTempParentFont = true;
+    bool FTempVisible = true;
+    int FTotalPages = 0;
+    int FCopyNo = 0;
+
+    bool IsDataBound() const { return GetDataSet() && !GetDataField().isEmpty(); }
+    void ApplyActiveHighlight(TfrxReport& report);
+    void UndoHighlight();
 };

@@ -1,6 +1,7 @@
 #include "report/model/TfrxPicture.h"
 
 #include <QBuffer>
+#include <QImageReader>
 #include <QtEndian>
 
 namespace {
@@ -40,6 +41,22 @@ QByteArray uint32Bytes(quint32 value)
     QByteArray bytes(4, '\0');
     qToLittleEndian(value, bytes.data());
     return bytes;
+}
+
+// The size a header claims is checked first; for formats whose header tells none, the reader's own
+// allocation limit stops the decoding instead.
+QImage decodeWithinLimit(const QByteArray& data, const char* format)
+{
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > TfrxPicture::kMaxPixels)
+        return {};
+    constexpr int kBytesPerPixel = 4;
+    reader.setAllocationLimit(int(TfrxPicture::kMaxPixels * kBytesPerPixel / (1024 * 1024)));
+    return reader.read();
 }
 
 QString graphicClassOf(const QByteArray& data)
@@ -105,7 +122,7 @@ bool TfrxPicture::LoadGraphic(const QString& graphicClass, const QByteArray& fil
     const char* format = imageFormatOf(graphicClass);
     const bool known = format || graphicClass == kMetafileClass;
     if (format)
-        image = QImage::fromData(fileData, format);
+        image = decodeWithinLimit(fileData, format);
     if (!known || fileData.isEmpty() || (format && image.isNull())) {
         Clear();
         return false;

@@ -18,6 +18,9 @@ public:
     static constexpr QLatin1String kBitmapClass{"TBitmap"};
     static constexpr QLatin1String kIconClass{"TIcon"};
     static constexpr QLatin1String kMetafileClass{"TMetafile"};
+    // A template's pictures are untrusted: their headers may claim any size. Larger ones are refused
+    // before their pixels take memory; the blank at 300 dots per inch has some 4.3 million pixels.
+    static constexpr qint64 kMaxPixels = 32 * 1024 * 1024;
 
     QString GetClassName() const override { return QStringLiteral("TPicture"); }
     const TfrxPropertyList& GetProperties() const override;
@@ -34,8 +37,8 @@ public:
 
     void Clear();
     void Assign(const TfrxPicture& source);
-    // Takes the file bytes of a graphic of the named class. An unknown class or bytes that do not
-    // decode clear the picture and give false.
+    // Takes the file bytes of a graphic of the named class. An unknown class, bytes that do not
+    // decode or an image of more than kMaxPixels clear the picture and give false.
     bool LoadGraphic(const QString& graphicClass, const QByteArray& fileData);
     // Recognises the format from the leading bytes (bitmap, JPEG, PNG, placeable or enhanced
     // metafile, icon), skipping a small container header; false and cleared when none matches.

@@ -60,4 +60,5 @@ void TfrxPrintOptions::Assign(const TfrxPrintOptions& source)
     FPagesOnSheet = source.FPagesOnSheet;
     FSplicingLine = source.FSplicingLine;
     FDuplex = source.FDuplex;
+    FPrnOutFileName = source.FPrnOutFileName;
 }

@@ -38,6 +38,9 @@ public:
     void SetSplicingLine(int value) { FSplicingLine = value; }
     TfrxDuplexMode GetDuplex() const { return FDuplex; }
     void SetDuplex(TfrxDuplexMode value) { FDuplex = value; }
+    // When set, print jobs go to this file instead of the printer.
+    const QString& GetPrnOutFileName() const { return FPrnOutFileName; }
+    void SetPrnOutFileName(const QString& value) { FPrnOutFileName = value; }
 
     // Back to the defaults, SwapPageSize excepted.
     void Clear();
@@ -57,4 +60,5 @@ private:
     int FPagesOnSheet = 0;
     int FSplicingLine = 3;
     TfrxDuplexMode FDuplex = dmNone;
+    QString FPrnOutFileName;
 };

@@ -1,20 +1,37 @@
 #include "report/model/TfrxReport.h"
 
 #include "report/model/ReportErrors.h"
+#include "report/model/TfrxCustomEngine.h"
+#include "report/model/TfrxCustomPreviewPages.h"
+#include "report/model/TfrxReportParts.h"
 #include "report/model/TfrxDataPage.h"
 #include "report/model/TfrxPropertyTable.h"
+#include "report/model/TfrxReportScriptBinding.h"
 #include "report/model/resources/TfrxResources.h"
 
 #include <algorithm>
 
-TfrxReport::TfrxReport(TfrxComponent* AOwner) : TfrxComponent(AOwner)
+TfrxReport::TfrxReport(TfrxComponent* AOwner)
+    : TfrxComponent(AOwner), FScript(std::make_unique<TfrxReportScriptBinding>(*this))
 {
     IncludeComponentStyle(csHandlesNestedProperties);
     Clear();
+    const TfrxReportParts& parts = frxReportParts();
+    if (parts.CreatePreviewPages)
+        FPreviewPages = parts.CreatePreviewPages(*this);
+    if (parts.CreateEngine)
+        FEngine = parts.CreateEngine(*this);
+    if (FEngine && FPreviewPages) {
+        FEngine->SetPreviewPages(FPreviewPages.get());
+        FPreviewPages->SetEngine(FEngine.get());
+    }
 }
 
 TfrxReport::~TfrxReport()
 {
+    // The store's copies point at the template objects.
+    FEngine.reset();
+    FPreviewPages.reset();
     // The children unregister from FNamedComponents, which must still exist.
     DeleteChildren();
     for (TfrxComponent* outside : FNamedComponents)
@@ -31,6 +48,9 @@ const TfrxPropertyList& TfrxReport::ClassProperties()
             .Reference("DataSet", "TfrxDataSet", &R::GetDataSet, &R::SetDataSet)
             .String("DataSetName", &R::GetDataSetName, &R::SetDataSetName)
             .Boolean("DotMatrixReport", &R::GetDotMatrixReport, &R::SetDotMatrixReport)
+            .Boolean("CaseSensitiveExpressions", &R::GetCaseSensitiveExpressions,
+                     &R::SetCaseSensitiveExpressions)
+            .Default(false)
             .Object(pkObject, "EngineOptions", "TfrxEngineOptions", &R::GetEngineOptions)
             .String("IniFile", &R::GetIniFile, &R::SetIniFile)
             .Boolean("OldStyleProgress", &R::GetOldStyleProgress, &R::SetOldStyleProgress)
@@ -73,6 +93,7 @@ void TfrxReport::Clear()
     FParentReport.clear();
     FScriptLanguage = QStringLiteral("PascalScript");
     FScriptText = QStringList{QStringLiteral("begin"), QString(), QStringLiteral("end.")};
+    FCaseSensitiveExpressions = false;
     FSysVariables =
         QStringList{QStringLiteral("Date"),  QStringLiteral("Time"),       QStringLiteral("Page"),
                     QStringLiteral("Page#"), QStringLiteral("TotalPages"), QStringLiteral("TotalPages#"),
@@ -93,6 +114,11 @@ void TfrxReport::CheckDataPage()
     else
         page->SetName(QStringLiteral("Data"));
     MoveChild(page, 0);
+}
+
+TfsVariant TfrxReport::Calc(const QString& Expr)
+{
+    return FScript->Calc(Expr);
 }
 
 TfrxPage* TfrxReport::GetPages(int Index) const

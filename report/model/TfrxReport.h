@@ -13,7 +13,13 @@
 #include <QSet>
 #include <QStringList>
 
+#include <functional>
+
+class TfrxCustomEngine;
+class TfrxCustomPreviewPages;
 class TfrxPage;
+class TfrxReportScriptBinding;
+class TfsVariant;
 
 // The root of a report: its pages are its children. It is the naming owner of every object
 // created inside it. Loading, preparing, showing and designing are added by other parts of the
@@ -56,6 +62,40 @@ public:
     bool GetReloading() const { return FReloading; }
     void SetReloading(bool value) { FReloading = value; }
 
+    // The engine and the prepared pages, created with the report when the engine library is
+    // registered (frxRegisterEngine); none otherwise. (TfrxReportPreparing.cpp)
+    TfrxCustomEngine* GetEngine() const { return FEngine.get(); }
+    TfrxCustomPreviewPages* GetPreviewPages() const { return FPreviewPages.get(); }
+    // Prepares the report into its prepared pages and puts the report back as it was before; true
+    // when the run finished and no error was recorded. The errors are reported once, as
+    // NewSilentMode says. Object references taken before the call are not valid afterwards.
+    bool PrepareReport(bool ClearLastReport = true);
+    // Runs the engine for that page template only, appending to the prepared pages.
+    bool PreparePage(TfrxPage* Page);
+    // Set to stop a running preparation at its next page.
+    bool GetTerminated() const { return FTerminated; }
+    void SetTerminated(bool value) { FTerminated = value; }
+    // Prepares and shows the preview window (when one is registered; without one it only
+    // prepares); nothing while a preparation is running.
+    void ShowReport(bool ClearLastReport = true);
+    // Shows what is prepared in the preview window, when one is registered.
+    void ShowPreparedReport();
+    // Opens the registered designer on the report modally; nothing when none is registered.
+    void DesignReport();
+    // Progress of a preparation (type 0), an export (1) or a print job (2); Progress is the page
+    // number. Each calls the host's handler, then lets pending window messages run so that
+    // windows repaint and Cancel buttons work; with EngineOptions.EnableThreadSafe all do nothing.
+    using TfrxProgressEvent = std::function<void(TfrxReport& Sender, int ProgressType, int Progress)>;
+    void SetOnProgressStart(TfrxProgressEvent value) { FOnProgressStart = std::move(value); }
+    void SetOnProgress(TfrxProgressEvent value) { FOnProgress = std::move(value); }
+    void SetOnProgressStop(TfrxProgressEvent value) { FOnProgressStop = std::move(value); }
+    void InternalOnProgressStart(int ProgressType);
+    void InternalOnProgress(int ProgressType, int Progress);
+    void InternalOnProgressStop(int ProgressType);
+    // Makes the printer that PrintOptions.Printer names (ignoring letter case) the current one; a
+    // name that is no printer of the list leaves the current printer. (TfrxReportPrinting.cpp)
+    void SelectPrinter() const;
+
     int GetPagesCount() const { return static_cast<int>(GetObjects().size()); }
     // None when the child at index is not a page.
     TfrxPage* GetPages(int Index) const;
@@ -82,6 +122,9 @@ public:
     void SetScriptLanguage(const QString& value) { FScriptLanguage = value; }
     const QStringList& GetScriptText() const { return FScriptText; }
     void SetScriptText(const QStringList& value) { FScriptText = value; }
+    // Whether expression texts differing only in letter case are compiled apart.
+    bool GetCaseSensitiveExpressions() const { return FCaseSensitiveExpressions; }
+    void SetCaseSensitiveExpressions(bool value) { FCaseSensitiveExpressions = value; }
     bool GetShowProgress() const { return FShowProgress; }
     void SetShowProgress(bool value) { FShowProgress = value; }
     bool GetStoreInDFM() const { return FStoreInDFM; }
@@ -119,6 +162,13 @@ public:
     void SetFileName(const QString& value) { FFileName = value; }
     bool GetModified() const { return FModified; }
     void SetModified(bool value) { FModified = value; }
+    // The report's script and expression cache, created with the report.
+    TfrxReportScriptBinding& GetScript() { return *FScript; }
+    // The value of an expression as the report's script sees it (TfrxReportScriptBinding::Calc).
+    TfsVariant Calc(const QString& Expr);
+    // The name of the object being processed, which prefixes expression errors.
+    const QString& GetCurObject() const { return FCurObject; }
+    void SetCurObject(const QString& value) { FCurObject = value; }
     // Date, Time, Page, Page#, TotalPages, TotalPages#, Line, Line#, CopyName#.
     const QStringList& GetSysVariables() const { return FSysVariables; }
 
@@ -141,6 +191,7 @@ private:
     TfrxReportOptions FReportOptions;
     QString FScriptLanguage;
     QStringList FScriptText;
+    bool FCaseSensitiveExpressions = false;
     bool FShowProgress = true;
     bool FStoreInDFM = true;
     QString FOnRunDialogs;
@@ -154,7 +205,15 @@ private:
     QString FFileName;
     bool FModified = false;
     bool FReloading = false;
+    bool FTerminated = false;
+    TfrxProgressEvent FOnProgressStart;
+    TfrxProgressEvent FOnProgress;
+    TfrxProgressEvent FOnProgressStop;
+    std::unique_ptr<TfrxCustomPreviewPages> FPreviewPages;
+    std::unique_ptr<TfrxCustomEngine> FEngine;
     QStringList FSysVariables;
     // Every object created inside the report, in or out of its tree, for the naming rules.
     QSet<TfrxComponent*> FNamedComponents;
+    QString FCurObject;
+    std::unique_ptr<TfrxReportScriptBinding> FScript;
 };

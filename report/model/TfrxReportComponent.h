@@ -25,6 +25,8 @@ public:
     QList<TfrxReportComponent*>& GetShiftChildren() { return FShiftChildren; }
 
     virtual void BeforePrint();
+    // Takes the object's data for one output, between BeforePrint and AfterPrint.
+    virtual void GetData() {}
     virtual void AfterPrint();
 
 private:

@@ -23,6 +23,9 @@ struct TfrxReportParts {
     std::function<bool(TfrxCustomPreviewPages&)> PrintPages;
     // DesignReport's designer window, shown modally on the report.
     std::function<void(TfrxReport&)> DesignReport;
+    // The designer on a report that holds a copy of one prepared page (the preview's Edit
+    // command); true when the page was modified there.
+    std::function<bool(TfrxReport&)> DesignPreviewPage;
 };
 
 TfrxReportParts& frxReportParts();

@@ -1,7 +1,10 @@
 #include "report/model/TfrxView.h"
 
+#include "report/model/MemoExpansion.h"
 #include "report/model/TfrxEnumNames.h"
 #include "report/model/TfrxPropertyTable.h"
+#include "report/model/TfrxReport.h"
+#include "report/model/TfrxReportScriptBinding.h"
 
 TfrxView::TfrxView(TfrxComponent* AOwner) : TfrxReportComponent(AOwner)
 {
@@ -76,6 +79,34 @@ const TfrxPropertyList& TfrxView::SharedProperties()
             .NeverStored()
             .Build();
     return list;
+}
+
+void TfrxView::BeforePrint()
+{
+    TfrxReportComponent::BeforePrint();
+    FTempTagStr = FTagStr;
+    FTempHyperlink = FHyperlink.GetValue();
+    if (TfrxReport* report = GetReport())
+        report->GetScript().SetSelf(this);
+}
+
+void TfrxView::GetData()
+{
+    TfrxReport* report = GetReport();
+    if (!report)
+        return;
+    TfrxReportScriptBinding& script = report->GetScript();
+    FTagStr = frxExpandText(FTagStr, script);
+    FHyperlink.SetValue(frxExpandText(FHyperlink.GetValue(), script));
+    if (!FHyperlink.GetExpression().isEmpty())
+        FHyperlink.SetValue(VarToStr(script.Calc(FHyperlink.GetExpression())));
+}
+
+void TfrxView::AfterPrint()
+{
+    FTagStr = FTempTagStr;
+    FHyperlink.SetValue(FTempHyperlink);
+    TfrxReportComponent::AfterPrint();
 }
 
 void TfrxView::SetPrintable(bool value)

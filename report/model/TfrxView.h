@@ -84,6 +84,13 @@ public:
     bool GetPlainText() const { return FPlainText; }
     void SetPlainText(bool value) { FPlainText = value; }
 
+    // One output during preparation: BeforePrint also remembers TagStr and Hyperlink.Value and
+    // makes the view the script's Self; GetData expands the bracketed expressions of both and
+    // evaluates Hyperlink.Expression; AfterPrint puts them back.
+    void BeforePrint() override;
+    void GetData() override;
+    void AfterPrint() override;
+
 private:
     TfrxAlign FAlign = baNone;
     TfrxShiftMode FShiftMode = smAlways;
@@ -106,4 +113,6 @@ private:
     QString FOnMouseUp;
     bool FDrawAsMask = false;
     bool FPlainText = false;
+    QString FTempTagStr;
+    QString FTempHyperlink;
 };

@@ -2,13 +2,13 @@
 
 #include "common/Rounding.h"
 #include "report/model/ReportErrors.h"
+#include "report/model/TfrxCustomPreviewPages.h"
 #include "report/model/TfrxReport.h"
 #include "report/model/TfrxReportPage.h"
 #include "report/model/resources/TfrxResources.h"
 #include "report/preview/PageList.h"
 #include "report/preview/PrintGeometry.h"
 #include "report/preview/TfrxPrintDialog.h"
-#include "report/preview/TfrxPrintPageSource.h"
 #include "report/preview/TfrxProgress.h"
 #include "report/preview/printers/TfrxCustomPrinter.h"
 #include "report/preview/printers/TfrxPrinterCanvas.h"
@@ -28,25 +28,42 @@ int roundInt(double value)
     return int(roundHalfEven(value));
 }
 
-// What restoring the options after a job keeps: the duplex mode chosen in the dialog and the
-// pages-on-sheet setting outlive the job, every other choice applies to it alone.
+// What restoring the options after a job keeps: the duplex mode chosen in the dialog, the output
+// file and the pages-on-sheet setting outlive the job, every other choice applies to it alone.
 void restoreOptions(TfrxPrintOptions& options, const TfrxPrintOptions& saved)
 {
     const TfrxDuplexMode duplex = options.GetDuplex();
     const int pagesOnSheet = options.GetPagesOnSheet();
+    const QString outFileName = options.GetPrnOutFileName();
     options.Assign(saved);
     options.SetDuplex(duplex);
     options.SetPagesOnSheet(pagesOnSheet);
+    options.SetPrnOutFileName(outFileName);
 }
 
 } // namespace
 
-TfrxPrintJob::TfrxPrintJob(TfrxReport& AReport, TfrxPrintPageSource& APages)
+TfrxPrintJob::TfrxPrintJob(TfrxReport& AReport, TfrxCustomPreviewPages& APages)
     : FReport(AReport), FPages(APages)
 {
 }
 
 TfrxPrintJob::~TfrxPrintJob() = default;
+
+bool TfrxPrintJob::GetTerminated() const
+{
+    return FReport.GetTerminated();
+}
+
+void TfrxPrintJob::SetTerminated(bool value)
+{
+    FReport.SetTerminated(value);
+}
+
+QString TfrxPrintJob::OutFileName() const
+{
+    return FPrnOutFileName.isEmpty() ? FReport.GetPrintOptions()->GetPrnOutFileName() : FPrnOutFileName;
+}
 
 TfrxCustomPrinter* TfrxPrintJob::CurrentPrinter() const
 {
@@ -55,7 +72,7 @@ TfrxCustomPrinter* TfrxPrintJob::CurrentPrinter() const
 
 bool TfrxPrintJob::Print()
 {
-    if (!FFixedPrinter && FPrnOutFileName.isEmpty() && !frxPrinters()->GetHasPhysicalPrinters()) {
+    if (!FFixedPrinter && OutFileName().isEmpty() && !frxPrinters()->GetHasPhysicalPrinters()) {
         frxErrorBox(frxGet(QStringLiteral("clNoPrinters")));
         return false;
     }
@@ -65,7 +82,7 @@ bool TfrxPrintJob::Print()
     saved.Assign(options);
     TfrxDuplexMode duplex = options.GetDuplex();
     if (!FFixedPrinter)
-        frxSelectPrinter(FReport);
+        FReport.SelectPrinter();
     if (!FFixedPrinter && options.GetShowDialog()) {
         if (!RunDialog(duplex)) {
             FPages.SetCopyNo(0);
@@ -89,8 +106,8 @@ bool TfrxPrintJob::Print()
 void TfrxPrintJob::RunJob(TfrxCustomPrinter* printer)
 {
     const TfrxPrintOptions& options = *FReport.GetPrintOptions();
-    if (printer && !FPrnOutFileName.isEmpty())
-        printer->SetFileName(FPrnOutFileName);
+    if (printer && !OutFileName().isEmpty())
+        printer->SetFileName(OutFileName());
     if (printer && options.GetPrintMode() != pmDefault)
         MeasureSheet(*printer);
     if (FOnPrintReport)
@@ -148,7 +165,7 @@ void TfrxPrintJob::MeasureSheet(TfrxCustomPrinter& printer)
 void TfrxPrintJob::PrintPages(TfrxCustomPrinter& printer)
 {
     FPrinter = &printer;
-    FTerminated = false;
+    SetTerminated(false);
     ProgressStart();
     const QString& name = FReport.GetReportOptions()->GetName();
     printer.SetTitle(name.isEmpty() ? FReport.GetFileName() : name);
@@ -194,7 +211,7 @@ void TfrxPrintJob::PrintCopies()
             FPrinter->BeginPage();
             FPrinter->EndPage();
         }
-        if (FTerminated)
+        if (GetTerminated())
             return;
     }
 }
@@ -488,7 +505,7 @@ void TfrxPrintJob::FinishPage(const TfrxReportPage& page, int bin, TfrxDuplexMod
 
 bool TfrxPrintJob::Cancelled()
 {
-    if (!FTerminated)
+    if (!GetTerminated())
         return false;
     Abort();
     return true;
@@ -508,7 +525,7 @@ void TfrxPrintJob::ProgressStart()
         return;
     FProgress = std::make_unique<TfrxProgress>(false);
     QObject::connect(FProgress.get(), &TfrxProgress::cancelled, FProgress.get(),
-                     [this] { FTerminated = true; });
+                     [this] { SetTerminated(true); });
     FProgress->show();
 }
 
@@ -532,15 +549,7 @@ void TfrxPrintJob::ProcessPendingMessages()
         QCoreApplication::processEvents();
 }
 
-void frxSelectPrinter(const TfrxReport& AReport)
-{
-    TfrxPrinters* printers = frxPrinters();
-    const int index = printers->IndexOf(AReport.GetPrintOptions()->GetPrinter());
-    if (index >= 0)
-        printers->SetPrinterIndex(index);
-}
-
-bool frxPrintToPdfFile(TfrxReport& AReport, TfrxPrintPageSource& APages, const QString& FileName)
+bool frxPrintToPdfFile(TfrxReport& AReport, TfrxCustomPreviewPages& APages, const QString& FileName)
 {
     TfrxPrintOptions& options = *AReport.GetPrintOptions();
     const bool showDialog = options.GetShowDialog();

@@ -12,7 +12,7 @@
 class TfrxCustomPrinter;
 class TfrxPrintDialog;
 class TfrxPrintOptions;
-class TfrxPrintPageSource;
+class TfrxCustomPreviewPages;
 class TfrxProgress;
 class TfrxReport;
 class TfrxReportPage;
@@ -33,7 +33,7 @@ struct TfrxSheetGrid;
 // and a cancel, or SetTerminated(true) from an event, aborts the document before the next page.
 class TfrxPrintJob {
 public:
-    TfrxPrintJob(TfrxReport& AReport, TfrxPrintPageSource& APages);
+    TfrxPrintJob(TfrxReport& AReport, TfrxCustomPreviewPages& APages);
     ~TfrxPrintJob();
     TfrxPrintJob(const TfrxPrintJob&) = delete;
     TfrxPrintJob& operator=(const TfrxPrintJob&) = delete;
@@ -44,7 +44,8 @@ public:
     bool Print();
 
     // The job goes to this file (a PDF document laid out as the printer prints) instead of the
-    // printer; it may then run on the virtual printer of a machine without printers.
+    // printer, for this job only (PrintOptions.PrnOutFileName holds for every job); it may then run
+    // on the virtual printer of a machine without printers.
     const QString& GetPrnOutFileName() const { return FPrnOutFileName; }
     void SetPrnOutFileName(const QString& value) { FPrnOutFileName = value; }
     // A printer to print on instead of the printer list's current one (hosts and tests); no printer
@@ -52,8 +53,10 @@ public:
     // shown. Not owned.
     void SetPrinter(TfrxCustomPrinter* value) { FFixedPrinter = value; }
 
-    bool GetTerminated() const { return FTerminated; }
-    void SetTerminated(bool value) { FTerminated = value; }
+    // The report's Terminated: set by the progress window's Cancel or by an event, it aborts the
+    // document before the next page.
+    bool GetTerminated() const;
+    void SetTerminated(bool value);
     // Sheets sent in the last job (pages, or joined sheets in pmJoin).
     int GetPagesPrinted() const { return FPagesPrinted; }
 
@@ -79,6 +82,7 @@ public:
     }
 
 private:
+    QString OutFileName() const;
     TfrxCustomPrinter* CurrentPrinter() const;
     bool RunDialog(TfrxDuplexMode& duplex);
     void RunJob(TfrxCustomPrinter* printer);
@@ -118,10 +122,9 @@ private:
     void ProcessPendingMessages();
 
     TfrxReport& FReport;
-    TfrxPrintPageSource& FPages;
+    TfrxCustomPreviewPages& FPages;
     TfrxCustomPrinter* FFixedPrinter = nullptr;
     QString FPrnOutFileName;
-    bool FTerminated = false;
 
     // Job state, valid during one Print.
     TfrxCustomPrinter* FPrinter = nullptr;
@@ -153,10 +156,6 @@ private:
     std::function<bool(TfrxPrintDialog&)> FOnExecuteDialog;
 };
 
-// Makes the printer that the report's PrintOptions.Printer names (ignoring letter case) the
-// current one; a name that is no printer of the list leaves the current printer.
-void frxSelectPrinter(const TfrxReport& AReport);
-
 // Prints the pages into a PDF file through the current printer (the virtual one on a machine
 // without printers), without the print dialog; the print options apply as they are.
-bool frxPrintToPdfFile(TfrxReport& AReport, TfrxPrintPageSource& APages, const QString& FileName);
+bool frxPrintToPdfFile(TfrxReport& AReport, TfrxCustomPreviewPages& APages, const QString& FileName);

@@ -1,4 +1,5 @@
 #include "FakeDialogs.h"
+#include "PreviewWatcher.h"
 #include "app/CertApplication.h"
 #include "app/TAboutBox.h"
 #include "app/TfmMain.h"
@@ -24,6 +25,8 @@ class MainWindowTest : public QObject {
 private:
     std::unique_ptr<TfmMain> window;
     std::unique_ptr<FakeDialogs> fake;
+    // Closes the preview window that a complete print opens.
+    PreviewWatcher previews;
     QTemporaryDir folder;
 
     const CertificateControls& c() const { return window->controls(); }

@@ -1,4 +1,5 @@
 #include "FakeDialogs.h"
+#include "PreviewWatcher.h"
 #include "app/CertApplication.h"
 #include "app/CertificateTemplate.h"
 #include "app/FillMap.h"
@@ -27,6 +28,8 @@ class TemplateFillTest : public QObject {
 private:
     std::unique_ptr<TfmMain> window;
     std::unique_ptr<FakeDialogs> fake;
+    // Closes the preview window that a complete print opens.
+    PreviewWatcher previews;
 
     const CertificateControls& c() const { return window->controls(); }
     TfrxReport& report() const { return *window->frxReport1(); }

@@ -1,8 +1,8 @@
 #include "tools/reporttool/ExpressionCommands.h"
 
 #include "common/Exception.h"
-#include "report/engine/MemoExpansion.h"
-#include "report/engine/TfrxReportScriptBinding.h"
+#include "report/model/MemoExpansion.h"
+#include "report/model/TfrxReportScriptBinding.h"
 #include "report/model/TfrxMemoView.h"
 #include "report/model/TfrxReport.h"
 
@@ -25,7 +25,7 @@ int runOnEmptyReport(const QStringList& arguments, const char* usage,
         return 2;
     }
     TfrxReport report;
-    TfrxReportScriptBinding binding(report);
+    TfrxReportScriptBinding& binding = report.GetScript();
     try {
         if (!binding.PrepareScript()) {
             printLine(stderr, report.GetErrors().join(u'\n'));

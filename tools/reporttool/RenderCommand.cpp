@@ -5,6 +5,7 @@
 #include "report/engine/PictureDrawing.h"
 #include "report/engine/ViewDrawing.h"
 #include "report/model/ReportErrors.h"
+#include "report/model/TfrxCustomPreviewPages.h"
 #include "report/model/TfrxReport.h"
 #include "report/model/TfrxReportPage.h"
 #include "report/model/TfrxView.h"
@@ -12,6 +13,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -28,7 +30,13 @@ struct RenderRequest {
     QString input;
     QString output;
     double dpi = kReportDpi;
+    int page = 0; // 1-based; 0 when not given
 };
+
+bool isPreparedReport(const QString& fileName)
+{
+    return fileName.endsWith(QLatin1String(".fp3"), Qt::CaseInsensitive);
+}
 
 std::optional<RenderRequest> parseArguments(const QStringList& arguments)
 {
@@ -40,6 +48,11 @@ std::optional<RenderRequest> parseArguments(const QStringList& arguments)
             request.dpi = arguments[++i].toDouble(&ok);
             if (!ok || request.dpi <= 0 || request.dpi > kMaxDpi)
                 return std::nullopt;
+        } else if (arguments[i] == QLatin1String("--page") && i + 1 < arguments.size()) {
+            bool ok = false;
+            request.page = arguments[++i].toInt(&ok);
+            if (!ok || request.page < 1)
+                return std::nullopt;
         } else {
             files << arguments[i];
         }
@@ -48,6 +61,9 @@ std::optional<RenderRequest> parseArguments(const QStringList& arguments)
         return std::nullopt;
     request.input = files[0];
     request.output = files[1];
+    // A template is drawn as it stands: it has one picture per page template, not numbered pages.
+    if (request.page != 0 && !isPreparedReport(request.input))
+        return std::nullopt;
     return request;
 }
 
@@ -59,15 +75,21 @@ TfrxReportPage* firstReportPage(const TfrxReport& report)
     return nullptr;
 }
 
-QImage renderPage(TfrxReportPage& page, double dpi)
+QImage blankImage(const TfrxReportPage& page, double dpi)
 {
-    const double scale = dpi / kReportDpi;
     const QSize size(static_cast<int>(roundHalfEven(page.GetPaperWidth() / 25.4 * dpi)),
                      static_cast<int>(roundHalfEven(page.GetPaperHeight() / 25.4 * dpi)));
     QImage image(size, QImage::Format_RGB32);
     image.setDotsPerMeterX(static_cast<int>(dpi / 0.0254));
     image.setDotsPerMeterY(static_cast<int>(dpi / 0.0254));
     image.fill(Qt::white);
+    return image;
+}
+
+QImage renderPage(TfrxReportPage& page, double dpi)
+{
+    const double scale = dpi / kReportDpi;
+    QImage image = blankImage(page, dpi);
     QPainter painter(&image);
     DrawPageBackground(page, painter, scale, scale, 0, 0);
     // Objects are placed from the printable area's corner.
@@ -81,16 +103,51 @@ QImage renderPage(TfrxReportPage& page, double dpi)
     return image;
 }
 
+int renderPreparedPage(const RenderRequest& request)
+{
+    TfrxReport report;
+    TfrxCustomPreviewPages* pages = report.GetPreviewPages();
+    try {
+        pages->LoadFromFile(request.input, true);
+    } catch (const Exception& error) {
+        printError(error.message());
+        return 1;
+    }
+    const int index = std::max(request.page, 1) - 1;
+    TfrxReportPage* page = pages->GetPage(index);
+    if (!page) {
+        printError(QStringLiteral("%1 has no page %2 (it has %3)")
+                       .arg(request.input)
+                       .arg(index + 1)
+                       .arg(pages->GetCount()));
+        return 1;
+    }
+    QImage image = blankImage(*page, request.dpi);
+    {
+        QPainter painter(&image);
+        const double scale = request.dpi / kReportDpi;
+        pages->DrawPage(index, painter, scale, scale, 0, 0);
+    }
+    if (!image.save(request.output, "PNG")) {
+        printError(QStringLiteral("Unable to write to %1").arg(request.output));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int runRender(const QStringList& arguments)
 {
     const auto request = parseArguments(arguments);
     if (!request) {
-        printError(QStringLiteral("usage: reporttool render IN.fr3 OUT.png [--dpi D] (0 < D <= 2400)"));
+        printError(QStringLiteral("usage: reporttool render IN.fr3|IN.fp3 OUT.png [--dpi D] [--page N] (0 < "
+                                  "D <= 2400; N >= 1, .fp3 only)"));
         return 2;
     }
     frxSetErrorBoxHandler([](const QString&) {});
+    if (isPreparedReport(request->input))
+        return renderPreparedPage(*request);
     TfrxReport report;
     try {
         report.LoadFromFile(request->input, true);

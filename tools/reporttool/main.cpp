@@ -1,7 +1,11 @@
 // The report subsystem on the command line, without windows: reporttool <subcommand> <arguments>.
 // Each subcommand is a row of the table below.
 
+#include "report/engine/EngineRegistration.h"
+#include "report/preview/RegisterPreview.h"
 #include "tools/reporttool/ExpressionCommands.h"
+#include "tools/reporttool/PrepareCommand.h"
+#include "tools/reporttool/PrintCommands.h"
 #include "tools/reporttool/RenderCommand.h"
 #include "tools/reporttool/RoundtripCommand.h"
 
@@ -25,9 +29,12 @@ struct Subcommand {
 
 const Subcommand kSubcommands[] = {
     {"roundtrip", "IN.fr3 OUT.fr3", false, runRoundtrip},
-    {"render", "IN.fr3 OUT.png [--dpi D]", true, runRender},
+    {"render", "IN.fr3|IN.fp3 OUT.png [--dpi D] [--page N]", true, runRender},
+    {"prepare", "IN.fr3 OUT.fp3", true, runPrepare},
     {"eval", "EXPR", false, runEval},
     {"expand", "TEXT", false, runExpand},
+    {"pdf", "IN.fr3|IN.fp3 OUT.pdf [--pages RANGE] [--copies N] [--collate]", true, runPdf},
+    {"print", "IN.fr3|IN.fp3 [--printer NAME]", true, runPrint},
 };
 
 int usage()
@@ -64,6 +71,8 @@ int main(int argc, char* argv[])
     if (!subcommand)
         return usage();
     const auto application = createApplication(subcommand->needsGui, argc, argv);
+    frxRegisterEngine();
+    frxRegisterPreview();
     const QStringList arguments = QCoreApplication::arguments().mid(2);
     return subcommand->run(arguments);
 }

@@ -103,8 +103,11 @@ void TfrxXMLReader::readChildList(TfrxXMLItem& item, bool readChildren, bool kee
             return;
         }
         // Children of an element being parked are read only to find its end, and dropped at once.
-        if (keepChildren)
-            item.AddItem(std::move(child));
+        if (!keepChildren)
+            continue;
+        if (++FElements > kMaxElements)
+            RaiseException();
+        item.AddItem(std::move(child));
     }
 }
 

@@ -11,13 +11,16 @@ class TfrxXMLItem;
 // callers go on from there.
 //
 // Limits for untrusted input (each breach raises TfrxInvalidXMLException, "Invalid file format"):
-// elements nest at most kMaxDepth levels below the root, and one tag (name and attribute text, so also
-// the largest attribute value) holds at most kMaxTagBytes bytes. Memory therefore grows with the size of
-// the input and no faster than a fixed multiple of it.
+// elements nest at most kMaxDepth levels below the root, one reader keeps at most kMaxElements elements
+// (those of parked elements are only passed over), and one tag (name and attribute text, so also the
+// largest attribute value) holds at most kMaxTagBytes bytes. Memory therefore grows with the size of the
+// input, no faster than a fixed multiple of it, and stays bounded whatever the input's size.
 class TfrxXMLReader {
 public:
     static constexpr int kMaxDepth = 256;
     static constexpr qsizetype kMaxTagBytes = 64 * 1024 * 1024;
+    // Some hundred bytes each: a prepared report of thousands of certificate pages stays well below.
+    static constexpr qsizetype kMaxElements = 1'000'000;
 
     explicit TfrxXMLReader(QIODevice& Stream);
     ~TfrxXMLReader();
@@ -58,4 +61,5 @@ private:
     qsizetype FBufferPos = 0;
     qint64 FPosition = 0;
     bool FOldFormat = false;
+    qsizetype FElements = 0;
 };

@@ -1,3 +1,5 @@
+#include "report/engine/EngineRegistration.h"
+
 #include <QGuiApplication>
 
 #include <gtest/gtest.h>
@@ -10,6 +12,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    frxRegisterEngine();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

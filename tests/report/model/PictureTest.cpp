@@ -185,3 +185,57 @@ TEST(Picture, ASmallContainerHeaderIsSkipped)
     ASSERT_TRUE(picture.LoadFromBytes(header + png));
     EXPECT_EQ(picture.GetGraphicData(), png);
 }
+
+namespace {
+
+// Picture files whose headers claim a size, with no pixels after them.
+QByteArray bitmapClaiming(qint32 width, qint32 height)
+{
+    QByteArray header("BM");
+    const auto append32 = [&](quint32 value) { header += lengthBytes(value); };
+    const auto append16 = [&](quint16 value) { header += lengthBytes(value).left(2); };
+    append32(54);
+    append32(0);
+    append32(54);
+    append32(40);
+    append32(quint32(width));
+    append32(quint32(height));
+    append16(1);
+    append16(24);
+    for (int i = 0; i < 6; ++i)
+        append32(0);
+    return header;
+}
+
+QByteArray jpegClaiming(quint16 width, quint16 height)
+{
+    QByteArray jpeg = encoded(testImage(8, 8), "JPG");
+    const qsizetype frame = jpeg.indexOf("\xFF\xC0");
+    qToBigEndian(height, jpeg.data() + frame + 5);
+    qToBigEndian(width, jpeg.data() + frame + 7);
+    return jpeg;
+}
+
+} // namespace
+
+TEST(Picture, APictureClaimingMorePixelsThanTheLimitIsRefusedUndecoded)
+{
+    const qint64 side = 1 << 13; // the limit is a power of two: side × (limit / side) pixels fit
+    const qint64 other = TfrxPicture::kMaxPixels / side;
+    ASSERT_GT((side + 1) * (other + 1), TfrxPicture::kMaxPixels);
+    const struct {
+        QLatin1String className;
+        QByteArray file;
+    } cases[] = {
+        {TfrxPicture::kBitmapClass, bitmapClaiming(qint32(side + 1), qint32(other + 1))},
+        {TfrxPicture::kJpegClass, jpegClaiming(quint16(side + 1), quint16(other + 1))},
+        {TfrxPicture::kBitmapClass, bitmapClaiming(0x7FFFFFFF, 0x7FFFFFFF)},
+    };
+    for (const auto& c : cases) {
+        TfrxPicture picture;
+        picture.SetImage(testImage(2, 2));
+        EXPECT_FALSE(picture.LoadGraphic(c.className, c.file)) << c.className.data();
+        EXPECT_TRUE(picture.IsEmpty()) << c.className.data();
+        EXPECT_TRUE(picture.GetImage().isNull()) << c.className.data();
+    }
+}

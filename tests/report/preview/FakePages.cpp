@@ -8,8 +8,8 @@
 
 #include <QPainter>
 
-FakePages::FakePages(int count, QStringList& log, const FakePaper& paper)
-    : FLog(log), FPapers(size_t(count), paper)
+FakePages::FakePages(TfrxReport& report, int count, QStringList& log, const FakePaper& paper)
+    : StubPreviewPages(report), FLog(log), FPapers(size_t(count), paper)
 {
 }
 
@@ -46,6 +46,13 @@ std::unique_ptr<TfrxReportPage> FakePages::BuildPage(int index) const
     mark->GetFont()->SetName(QStringLiteral("Liberation Sans"));
     mark->GetFont()->SetHeight(-16);
     mark->SetText(QStringLiteral("Page%1").arg(index + 1));
+    if (const auto second = FSecondTexts.find(index); second != FSecondTexts.end()) {
+        auto* memo = new TfrxMemoView(page.get());
+        memo->SetBounds(kMarkLeft, kMarkTop + kLineStep, 200, 30);
+        memo->GetFont()->SetName(QStringLiteral("Liberation Sans"));
+        memo->GetFont()->SetHeight(-16);
+        memo->SetText(second->second);
+    }
     return page;
 }
 
@@ -60,6 +67,14 @@ TfrxReportPage* FakePages::GetPage(int Index)
     }
     FMaxLivePages = std::max(FMaxLivePages, int(FCache.size()));
     return page.get();
+}
+
+QSize FakePages::GetPageSize(int Index)
+{
+    if (Index < 0 || Index >= GetCount())
+        return {};
+    const FakePaper& paper = FPapers.at(size_t(Index));
+    return {int(roundHalfEven(paper.Width * kPixelsPerMm)), int(roundHalfEven(paper.Height * kPixelsPerMm))};
 }
 
 void FakePages::DrawPage(int Index, QPainter& Canvas, double ScaleX, double ScaleY, double OffsetX,

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "StubPreviewPages.h"
+
 #include "report/model/TfrxReportPage.h"
-#include "report/preview/TfrxPrintPageSource.h"
 
 #include <QList>
 #include <QStringList>
@@ -35,33 +36,31 @@ struct FakeDrawing {
 // reading "Page<n>" at kMarkLeft, kMarkTop (report pixels from the printable area's corner).
 // Every drawing is written to the log as "draw <page number> copy<CopyNo>" and kept, and the
 // source counts how many page objects were alive at once.
-class FakePages : public TfrxPrintPageSource {
+class FakePages : public StubPreviewPages {
 public:
     static constexpr double kMargin = 10;
     static constexpr double kMarkLeft = 100;
     static constexpr double kMarkTop = 50;
 
-    FakePages(int count, QStringList& log, const FakePaper& paper = {});
+    FakePages(TfrxReport& report, int count, QStringList& log, const FakePaper& paper = {});
     ~FakePages() override;
 
     void SetPaper(int index, const FakePaper& paper);
     int GetMaxLivePages() const { return FMaxLivePages; }
     int GetPagesBuilt() const { return FPagesBuilt; }
     const QList<FakeDrawing>& GetDrawings() const { return FDrawings; }
+    // A second memo on that page, below the mark (kMarkTop + kLineStep).
+    void SetSecondText(int index, const QString& text) { FSecondTexts[index] = text; }
+    static constexpr double kLineStep = 60;
     // Drawing that page raises an Exception.
     void SetFailingPage(int index) { FFailingPage = index; }
 
     int GetCount() override { return int(FPapers.size()); }
     TfrxReportPage* GetPage(int Index) override;
+    QSize GetPageSize(int Index) override;
     void DrawPage(int Index, QPainter& Canvas, double ScaleX, double ScaleY, double OffsetX,
                   double OffsetY) override;
     void ClearPageCache() override { FCache.clear(); }
-    int GetCurPreviewPage() const override { return FCurPreviewPage; }
-    void SetCurPreviewPage(int value) override { FCurPreviewPage = value; }
-    int GetCopyNo() const override { return FCopyNo; }
-    void SetCopyNo(int value) override { FCopyNo = value; }
-    double GetPrintScale() const override { return FPrintScale; }
-    void SetPrintScale(double value) override { FPrintScale = value; }
 
 private:
     std::unique_ptr<TfrxReportPage> BuildPage(int index) const;
@@ -70,10 +69,8 @@ private:
     std::vector<FakePaper> FPapers;
     std::map<int, std::unique_ptr<TfrxReportPage>> FCache;
     QList<FakeDrawing> FDrawings;
+    std::map<int, QString> FSecondTexts;
     int FFailingPage = -1;
     int FMaxLivePages = 0;
     int FPagesBuilt = 0;
-    int FCurPreviewPage = 1;
-    int FCopyNo = 0;
-    double FPrintScale = 1;
 };

@@ -35,7 +35,7 @@ protected:
 
 TEST_F(PdfOutputTest, TextLandsAtItsReportPositionOnThePaper)
 {
-    FakePages pages(2, log);
+    FakePages pages(report, 2, log);
     ASSERT_TRUE(frxPrintToPdfFile(report, pages, FileName()));
 
     const PdfFacts facts = pdfFacts(FileName());
@@ -55,7 +55,7 @@ TEST_F(PdfOutputTest, TextLandsAtItsReportPositionOnThePaper)
 
 TEST_F(PdfOutputTest, ScaledPagesFillTheSheet)
 {
-    FakePages pages(1, log);
+    FakePages pages(report, 1, log);
     report.GetPrintOptions()->SetPrintMode(pmScale);
     report.GetPrintOptions()->SetPrintOnSheet(9);
     ASSERT_TRUE(frxPrintToPdfFile(report, pages, FileName()));
@@ -75,7 +75,7 @@ TEST_F(PdfOutputTest, ScaledPagesFillTheSheet)
 
 TEST_F(PdfOutputTest, TheOptionsAndThePrinterAreAsBeforeAfterwards)
 {
-    FakePages pages(1, log);
+    FakePages pages(report, 1, log);
     TfrxCustomPrinter* printer = frxPrinters()->GetPrinter();
     ASSERT_TRUE(frxPrintToPdfFile(report, pages, FileName()));
     EXPECT_TRUE(report.GetPrintOptions()->GetShowDialog());
@@ -84,7 +84,7 @@ TEST_F(PdfOutputTest, TheOptionsAndThePrinterAreAsBeforeAfterwards)
 
 TEST_F(PdfOutputTest, ACancelledJobLeavesNoFile)
 {
-    FakePages pages(3, log);
+    FakePages pages(report, 3, log);
     TfrxPrintJob job(report, pages);
     report.GetPrintOptions()->SetShowDialog(false);
     job.SetPrnOutFileName(FileName());

@@ -1,5 +1,10 @@
+#include "CertificatePages.h"
 #include "FakePages.h"
 #include "PdfProbe.h"
+
+#include "report/engine/EngineRegistration.h"
+#include "report/model/TfrxCustomPreviewPages.h"
+#include "report/preview/RegisterPreview.h"
 
 #include "report/model/TfrxReport.h"
 #include "report/preview/TfrxPrintDialog.h"
@@ -42,6 +47,24 @@ private:
     static void choosePrinter(TfrxPrintDialog& dialog, const char* name)
     {
         find<QComboBox>(dialog, "PrintersCB")->setCurrentIndex(printerIndex(name));
+    }
+
+    // The first output file of a job once cups-pdf has written it; every output file of it is removed.
+    // The queue finishes on the server's time; a job that never comes out fails after two minutes.
+    static QStringList waitForOutput(const QString& title, PdfFacts& facts, QImage* image = nullptr)
+    {
+        QStringList files;
+        for (QDeadlineTimer deadline(120000); !deadline.hasExpired() && facts.pages == 0;
+             QThread::msleep(200)) {
+            files = outputFiles(title);
+            if (!files.isEmpty())
+                facts = pdfFacts(files.first());
+        }
+        if (image && !files.isEmpty())
+            *image = pdfFirstPageImage(files.first(), 150);
+        for (const QString& file : files)
+            QFile::remove(file);
+        return files;
     }
 
     // Files of cups-pdf for a job title, which it takes as the file name.
@@ -142,8 +165,8 @@ private slots:
     {
         QTemporaryDir dir;
         QStringList log;
-        FakePages pages(4, log);
         TfrxReport report;
+        FakePages pages(report, 4, log);
         report.SetShowProgress(false);
         report.GetPrintOptions()->SetPrinter(QStringLiteral("pdf"));
         TfrxPrintJob job(report, pages);
@@ -181,29 +204,54 @@ private slots:
     {
         const QString title = QStringLiteral("frxprintjob_%1").arg(QCoreApplication::applicationPid());
         QStringList log;
-        FakePages pages(1, log);
         TfrxReport report;
+        FakePages pages(report, 1, log);
         report.SetShowProgress(false);
         report.GetReportOptions()->SetName(title);
         report.GetPrintOptions()->SetShowDialog(false);
         TfrxPrintJob job(report, pages);
         QVERIFY(job.Print());
 
-        // The queue finishes on the server's time; a job that never comes out fails after two minutes.
-        QStringList files;
         PdfFacts facts;
-        for (QDeadlineTimer deadline(120000); !deadline.hasExpired() && facts.pages == 0;
-             QThread::msleep(200)) {
-            files = outputFiles(title);
-            if (!files.isEmpty())
-                facts = pdfFacts(files.first());
-        }
-        for (const QString& file : files)
-            QFile::remove(file);
+        const QStringList files = waitForOutput(title, facts);
         QCOMPARE(files.size(), 1);
         QCOMPARE(facts.pages, 1);
         QVERIFY(qAbs(facts.pageSizes[0].width() - 148 * kPointsPerMm) < 2);
         QVERIFY(qAbs(facts.pageSizes[0].height() - 210 * kPointsPerMm) < 2);
+    }
+
+    // The queue draws text as bitmaps, which no text extraction reads: the page is checked by its
+    // ink, which lies in the memos' cells (offset by the printer's margins as the job shifts it) and
+    // nowhere else, so the blank's picture is not on it either.
+    void thePreparedCertificateComesOutWithEveryValueInItsBox()
+    {
+        frxRegisterEngine();
+        frxRegisterPreview();
+        const QString title = QStringLiteral("frxcertificate_%1").arg(QCoreApplication::applicationPid());
+        TfrxReport report;
+        report.SetShowProgress(false);
+        prepareCertificate(report);
+        TfrxCustomPreviewPages& pages = *report.GetPreviewPages();
+        QCOMPARE(pages.GetCount(), 1);
+        report.GetReportOptions()->SetName(title);
+        report.GetPrintOptions()->SetShowDialog(false);
+        const QList<ExpectedText> expected = expectedTexts(pages);
+        QCOMPARE(expected.size(), 48);
+        QVERIFY(pages.Print());
+
+        PdfFacts facts;
+        QImage page;
+        QCOMPARE(waitForOutput(title, facts, &page).size(), 1);
+        QCOMPARE(facts.pages, 1);
+        QVERIFY(qAbs(facts.pageSizes[0].width() - 148 * kPointsPerMm) < 2);
+        QVERIFY(!page.isNull());
+        page.save(QStringLiteral("cups-certificate.png"));
+        QList<QRectF> boxes;
+        for (const ExpectedText& text : expected) {
+            boxes.append(text.Box);
+            QVERIFY2(inkInside(page, 150, text.Box), qPrintable(text.Word));
+        }
+        QVERIFY(inkOutside(page, 150, boxes, 0.5) < 0.001);
     }
 };
 

@@ -45,7 +45,7 @@ protected:
 
     FakePages& UsePages(int count, const FakePaper& paper = {})
     {
-        pages = std::make_unique<FakePages>(count, log, paper);
+        pages = std::make_unique<FakePages>(report, count, log, paper);
         return *pages;
     }
 

@@ -120,3 +120,14 @@ TEST(MalformedXML, BinaryGarbageLoadsOrIsRejected)
         EXPECT_TRUE(loadsOrRejects(kDeclaration + garbage));
     }
 }
+
+TEST(MalformedXML, ElementsBeyondTheLimitAreRejectedUnlessParked)
+{
+    const QByteArray children = QByteArray("<a/>").repeated(TfrxXMLReader::kMaxElements);
+    TfrxXMLDocument document;
+    EXPECT_THROW(loadBytes(document, kDeclaration + "<r>" + children + "<a/></r>"), TfrxInvalidXMLException);
+
+    // Children of a parked element are only passed over: they take no memory until fetched.
+    loadBytesPartially(document, kDeclaration + "<r><p Name=\"Page1\" ld=\"0\">" + children + "<a/></p></r>");
+    EXPECT_EQ(document.GetRoot()->GetCount(), 1);
+}

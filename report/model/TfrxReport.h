@@ -178,6 +178,9 @@ protected:
 private:
     friend class TfrxComponent;
 
+    void NotifyProgress(const TfrxProgressEvent& handler, const char* previewOperation, int ProgressType,
+                        int Progress);
+
     QString FParentReport;
     TfrxObjectRef<TfrxComponent> FDataSet;
     QString FDataSetName;

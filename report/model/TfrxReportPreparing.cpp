@@ -8,8 +8,10 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QMetaObject>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -170,31 +172,32 @@ void TfrxReport::DesignReport()
         parts.DesignReport(*this);
 }
 
-namespace {
-
-void notifyProgress(TfrxReport& report, const TfrxReport::TfrxProgressEvent& handler, int progressType,
-                    int progress)
+void TfrxReport::NotifyProgress(const TfrxProgressEvent& handler, const char* previewOperation,
+                                int ProgressType, int Progress)
 {
-    if (report.GetEngineOptions()->GetEnableThreadSafe())
+    if (GetEngineOptions()->GetEnableThreadSafe())
         return;
     if (handler)
-        handler(report, progressType, progress);
+        handler(*this, ProgressType, Progress);
+    // The bound preview control shows a preparation as it goes; it lives in a library above this
+    // one and is reached by the name of its operation. It counts pages from 0.
+    if (ProgressType == 0 && FPreview)
+        QMetaObject::invokeMethod(FPreview, previewOperation, Qt::DirectConnection, Q_ARG(int, ProgressType),
+                                  Q_ARG(int, std::max(Progress - 1, 0)));
     QCoreApplication::processEvents();
 }
 
-} // namespace
-
 void TfrxReport::InternalOnProgressStart(int ProgressType)
 {
-    notifyProgress(*this, FOnProgressStart, ProgressType, 0);
+    NotifyProgress(FOnProgressStart, "InternalOnProgressStart", ProgressType, 0);
 }
 
 void TfrxReport::InternalOnProgress(int ProgressType, int Progress)
 {
-    notifyProgress(*this, FOnProgress, ProgressType, Progress);
+    NotifyProgress(FOnProgress, "InternalOnProgress", ProgressType, Progress);
 }
 
 void TfrxReport::InternalOnProgressStop(int ProgressType)
 {
-    notifyProgress(*this, FOnProgressStop, ProgressType, 0);
+    NotifyProgress(FOnProgressStop, "InternalOnProgressStop", ProgressType, 0);
 }

@@ -307,8 +307,9 @@ void TfrxPreviewForm::CreateMenus()
 
     FHiddenMenu = new QMenu(this);
     FHiddenMenu->setObjectName(QStringLiteral("HiddenMenu"));
-    // Showing the template needs the designer, which nothing in this window provides yet.
-    FHiddenMenu->addAction(text("pvShowTemplate"))->setObjectName(QStringLiteral("ShowTemplateMI"));
+    QAction* showTemplate = FHiddenMenu->addAction(text("pvShowTemplate"));
+    showTemplate->setObjectName(QStringLiteral("ShowTemplateMI"));
+    connect(showTemplate, &QAction::triggered, this, [this] { Guarded([this] { ShowTemplateCommand(); }); });
 
     FRightMenu = new QMenu(this);
     FRightMenu->setObjectName(QStringLiteral("RightMenu"));
@@ -736,6 +737,24 @@ void flattenPage(TfrxReportPage& page)
 
 } // namespace
 
+void TfrxPreviewForm::ShowTemplateCommand()
+{
+    const auto& design = frxReportParts().DesignReport;
+    TfrxCustomPreviewPages* pages = FPreview->GetPreviewPages();
+    if (!design || !pages)
+        return;
+    // Copies of the page templates of the last run: what the designer does with them cannot reach
+    // the prepared report.
+    TfrxReport copy;
+    for (int n = 0; n < pages->GetSourcePageCount(); ++n)
+        if (const TfrxReportPage* source = pages->GetSourcePage(n)) {
+            auto* page = new TfrxReportPage(&copy);
+            page->AssignAll(*source);
+            page->SetName(source->GetName());
+        }
+    design(copy);
+}
+
 void TfrxPreviewForm::EditCommand()
 {
     const auto& designPage = frxReportParts().DesignPreviewPage;
@@ -768,25 +787,8 @@ bool frxPrepareInPreview(TfrxPreview& Preview, bool ClearLastReport)
     TfrxReport* report = Preview.GetReport();
     if (!report || Preview.GetRunning())
         return false;
-    // The engine may report its progress itself; the start is then told twice, which the control
-    // takes calmly (a start while running changes nothing), and the end is left to the engine.
-    const auto stop = [&Preview] {
-        if (!Preview.GetRunning())
-            return;
-        if (Preview.GetPageCount() > 0)
-            Preview.InternalOnProgress(0, 0);
-        Preview.InternalOnProgressStop(0, 0);
-    };
-    Preview.InternalOnProgressStart(0, 0);
-    bool prepared = false;
-    try {
-        prepared = report->PrepareReport(ClearLastReport);
-    } catch (...) {
-        stop();
-        throw;
-    }
-    stop();
-    return prepared;
+    // The report tells its bound preview the run's start, each page and the end.
+    return report->PrepareReport(ClearLastReport);
 }
 
 void frxShowPreview(TfrxReport& Report, bool Prepare)

@@ -102,6 +102,8 @@ private:
     void PageSetupCommand();
     // Opens the designer on a copy of the current page; nothing while no designer is registered.
     void EditCommand();
+    // Opens the designer on copies of the page templates that the prepared pages came from.
+    void ShowTemplateCommand();
     // Runs a command and shows any error it raises in the error box: no exception may leave a
     // toolkit callback.
     void Guarded(const std::function<void()>& command);
@@ -161,7 +163,7 @@ private:
 // and shows nothing when that fails).
 void frxShowPreview(TfrxReport& Report, bool Prepare);
 
-// Prepares the preview's report inside the preview, which follows the run as its progress: it
-// clears its pages at the start and lays out the new ones at the end (also after an error). True
-// when the preparation succeeded.
+// Prepares the preview's report inside the preview, which follows the run through the report's
+// progress: it clears its pages at the start and lays out the new ones at the end (also after an
+// error). True when the preparation succeeded.
 bool frxPrepareInPreview(TfrxPreview& Preview, bool ClearLastReport);

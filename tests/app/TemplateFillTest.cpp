@@ -6,6 +6,7 @@
 #include "app/TemplateFill.h"
 #include "app/TfmMain.h"
 #include "common/Exception.h"
+#include "report/model/TfrxCustomPreviewPages.h"
 #include "report/model/TfrxDataPage.h"
 #include "report/model/TfrxMemoView.h"
 #include "report/model/TfrxPictureView.h"
@@ -137,6 +138,14 @@ private slots:
         };
         for (const auto& e : expected)
             QCOMPARE(memoText(e.memo), QString::fromUtf8(e.text));
+        // The prepared page carries the operator's text as typed, brackets included, and no error.
+        QVERIFY(previews.errors().isEmpty());
+        QCOMPARE(previews.shown(), 1);
+        TfrxReportPage* prepared = report().GetPreviewPages()->GetPage(0);
+        QVERIFY(prepared);
+        auto* preparedMemo1 = dynamic_cast<TfrxCustomMemoView*>(prepared->FindObject(QStringLiteral("Memo1")));
+        QVERIFY(preparedMemo1);
+        QCOMPARE(preparedMemo1->GetMemo(), QStringList{QStringLiteral("ЧОУ ДПО [Автошкола]")});
 
         // A dump of every memo's text, for looking at what the print command filled in.
         QDir().mkpath(QStringLiteral(CERTPRINT_SCREENSHOTS));

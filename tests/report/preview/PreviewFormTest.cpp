@@ -396,6 +396,28 @@ private slots:
         QVERIFY(FErrors.isEmpty());
     }
 
+    void showTemplateOpensTheDesignerOnTheSourcePages()
+    {
+        showPrepared();
+        QAction* showTemplate = FForm->findChild<QAction*>(QStringLiteral("ShowTemplateMI"));
+        QVERIFY(showTemplate);
+        showTemplate->trigger(); // no designer: nothing happens
+        QStringList designed;
+        frxReportParts().DesignReport = [&](TfrxReport& copy) {
+            for (int n = 0; n < copy.GetPagesCount(); ++n)
+                designed << copy.GetPages(n)->GetName();
+            if (auto* memo = dynamic_cast<TfrxMemoView*>(copy.FindObject(QStringLiteral("Memo5"))))
+                memo->SetText(QStringLiteral("Правка"));
+        };
+        showTemplate->trigger();
+        frxReportParts().DesignReport = nullptr;
+        QCOMPARE(designed, QStringList{QStringLiteral("Page1")});
+        auto* source =
+            dynamic_cast<TfrxMemoView*>(pages().GetSourcePage(0)->FindObject(QStringLiteral("Memo5")));
+        QVERIFY(source);
+        QVERIFY(source->GetMemo().join(QString()) != QStringLiteral("Правка"));
+    }
+
     void screenshots()
     {
         showPrepared();

@@ -8,6 +8,7 @@
 #include "report/model/TfrxReport.h"
 #include "report/model/TfrxReportPage.h"
 #include "report/model/resources/TfrxResources.h"
+#include "report/preview/DialogControls.h"
 #include "report/preview/TfrxPreview.h"
 #include "report/preview/TfrxPreviewForm.h"
 #include "report/preview/printers/TfrxCustomPrinter.h"
@@ -29,27 +30,14 @@
 
 namespace {
 
+using dialogControls::label;
+using dialogControls::named;
+using dialogControls::text;
+
 constexpr QSize kClientSize(286, 359);
 constexpr int kInches = 1;
 constexpr double kMillimetresPerInch = 25.4;
 constexpr double kMillimetresPerCentimetre = 10;
-
-QString text(const char* key)
-{
-    return frxGet(QString::fromLatin1(key));
-}
-
-template <class Control> Control* named(Control* control, const char* objectName, const QRect& geometry)
-{
-    control->setObjectName(QString::fromLatin1(objectName));
-    control->setGeometry(geometry);
-    return control;
-}
-
-QLabel* label(QWidget* parent, const char* objectName, const QString& caption, const QRect& geometry)
-{
-    return named(new QLabel(caption, parent), objectName, geometry);
-}
 
 QChar decimalSeparator()
 {

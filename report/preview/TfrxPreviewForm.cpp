@@ -12,6 +12,7 @@
 #include "report/model/TfrxReportParts.h"
 #include "report/model/TfrxView.h"
 #include "report/model/resources/TfrxResources.h"
+#include "report/preview/DialogControls.h"
 #include "report/preview/TfrxPageSettingsForm.h"
 #include "report/preview/TfrxPreview.h"
 #include "report/preview/TfrxPreviewWorkspace.h"
@@ -43,6 +44,8 @@
 
 namespace {
 
+using dialogControls::text;
+
 constexpr QSize kClientSize(803, 584);
 constexpr int kButtonHeight = 23;
 constexpr int kToolbarBorder = 2;
@@ -56,11 +59,6 @@ constexpr int kPageWidthItem = 6;
 constexpr int kWholePageItem = 7;
 constexpr double kZoomStep = 0.25;
 constexpr int kPreparationDelayMs = 50;
-
-QString text(const char* key)
-{
-    return frxGet(QString::fromLatin1(key));
-}
 
 // The text resource with its "%d" placeholders replaced in order.
 QString textWithNumbers(const char* key, std::initializer_list<int> numbers)

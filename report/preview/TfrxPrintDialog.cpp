@@ -2,6 +2,7 @@
 
 #include "report/model/TfrxReport.h"
 #include "report/model/resources/TfrxResources.h"
+#include "report/preview/DialogControls.h"
 #include "report/preview/PrintDialogPictures.h"
 #include "report/preview/printers/TfrxCustomPrinter.h"
 #include "report/preview/printers/TfrxPrinters.h"
@@ -24,26 +25,13 @@
 
 namespace {
 
+using dialogControls::label;
+using dialogControls::named;
+using dialogControls::text;
+
 constexpr QSize kClientSize(557, 333);
 constexpr int kMaxCopies = 1000;
 constexpr int kA4 = 9;
-
-QString text(const char* key)
-{
-    return frxGet(QString::fromLatin1(key));
-}
-
-template <class Control> Control* named(Control* control, const char* objectName, const QRect& geometry)
-{
-    control->setObjectName(QString::fromLatin1(objectName));
-    control->setGeometry(geometry);
-    return control;
-}
-
-QLabel* label(QWidget* parent, const char* objectName, const QString& caption, const QRect& geometry)
-{
-    return named(new QLabel(caption, parent), objectName, geometry);
-}
 
 // Combo rows that show a picture and a text at fixed places of their row.
 class PictureRowDelegate : public QStyledItemDelegate {

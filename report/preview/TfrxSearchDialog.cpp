@@ -1,6 +1,7 @@
 #include "report/preview/TfrxSearchDialog.h"
 
 #include "report/model/resources/TfrxResources.h"
+#include "report/preview/DialogControls.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -10,10 +11,7 @@
 
 namespace {
 
-QString text(const char* key)
-{
-    return frxGet(QString::fromLatin1(key));
-}
+using dialogControls::text;
 
 QString& lastAcceptedText()
 {

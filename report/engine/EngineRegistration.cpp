@@ -1,5 +1,6 @@
 #include "report/engine/EngineRegistration.h"
 
+#include "report/engine/ScriptOutlineObject.h"
 #include "report/engine/TfrxEngine.h"
 #include "report/engine/TfrxNullBand.h"
 #include "report/engine/TfrxPreviewPages.h"
@@ -14,6 +15,9 @@ void frxRegisterEngine()
     };
     parts.CreatePreviewPages = [](TfrxReport& report) -> std::unique_ptr<TfrxCustomPreviewPages> {
         return std::make_unique<TfrxPreviewPages>(report);
+    };
+    parts.CreateScriptOutline = [](TfrxReport& report) -> std::unique_ptr<TfsObject> {
+        return std::make_unique<ScriptOutlineObject>(report);
     };
     frxClassRegistry().Register<TfrxNullBand>();
 }

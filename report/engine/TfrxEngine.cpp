@@ -15,7 +15,9 @@
 
 #include <QDateTime>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -106,6 +108,7 @@ bool TfrxEngine::Initialize()
 
 void TfrxEngine::Finalize()
 {
+    RestoreFlowTargets();
     Pages().Finish();
     FRunning = false;
 }
@@ -335,6 +338,8 @@ void TfrxEngine::PrepareBand(TfrxBand& Band, const QList<TfrxComponent*>& Object
             continue;
         component->GetData();
         RunEvent(component->GetOnAfterData(), component);
+        if (auto* memo = dynamic_cast<TfrxCustomMemoView*>(component))
+            FlowText(*memo);
     }
     for (TfrxComponent* object : Objects) {
         auto* memo = dynamic_cast<TfrxCustomMemoView*>(object);
@@ -344,6 +349,36 @@ void TfrxEngine::PrepareBand(TfrxBand& Band, const QList<TfrxComponent*>& Object
         if (needed > memo->GetHeight())
             memo->SetHeight(needed);
     }
+}
+
+void TfrxEngine::FlowText(TfrxCustomMemoView& Memo)
+{
+    TfrxCustomMemoView* target = Memo.GetFlowTo();
+    if (!target || target == &Memo)
+        return;
+    const bool known = std::any_of(FFlowTargets.begin(), FFlowTargets.end(),
+                                   [target](const FlowTarget& t) { return t.FMemo.Get() == target; });
+    if (!known) {
+        FlowTarget original;
+        original.FMemo.Set(target);
+        original.FText = target->GetMemo();
+        original.FAllowExpressions = target->GetAllowExpressions();
+        FFlowTargets.append(original);
+    }
+    TfrxMemoPart part;
+    InitPart(Memo, part);
+    DrawPart(Memo, part);
+    target->SetMemo(part.FLines);
+    target->SetAllowExpressions(false);
+}
+
+void TfrxEngine::RestoreFlowTargets()
+{
+    for (const FlowTarget& original : std::exchange(FFlowTargets, {}))
+        if (TfrxCustomMemoView* memo = original.FMemo.Get()) {
+            memo->SetMemo(original.FText);
+            memo->SetAllowExpressions(original.FAllowExpressions);
+        }
 }
 
 void TfrxEngine::UnprepareBand(TfrxBand& Band, const QList<TfrxComponent*>& Objects)

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "report/model/TfrxCustomEngine.h"
+#include "report/model/TfrxObjectRef.h"
 
 #include <QList>
+#include <QStringList>
 
 class TfrxReportScriptBinding;
+class TfrxCustomMemoView;
 class TfrxReportComponent;
 class TfrxReportPage;
 class TfsVariant;
@@ -53,6 +56,11 @@ private:
     void UnprepareBand(TfrxBand& Band, const QList<TfrxComponent*>& Objects);
     void ShowBand(TfrxBand& Band, const QList<TfrxComponent*>& Objects);
     void RunEvent(const QString& Handler, TfrxComponent* Sender);
+    // The part of Memo's text that does not fit it moves to its FlowTo memo, which shows it as it
+    // is; the targets get their own text and AllowExpressions back when the run ends, so that the
+    // template keeps them also without the report's snapshot.
+    void FlowText(TfrxCustomMemoView& Memo);
+    void RestoreFlowTargets();
     void UpdatePageVariables();
 
     TfrxBand* FCurBand = nullptr;
@@ -63,4 +71,10 @@ private:
     bool FIsLastPage = false;
     double FPageCurX = 0;
     double FPrevFooterHeight = 0;
+    struct FlowTarget {
+        TfrxObjectRef<TfrxCustomMemoView> FMemo;
+        QStringList FText;
+        bool FAllowExpressions = true;
+    };
+    QList<FlowTarget> FFlowTargets;
 };

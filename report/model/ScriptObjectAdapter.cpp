@@ -2,12 +2,14 @@
 
 #include "common/DateValue.h"
 #include "common/Exception.h"
+#include "report/model/TfrxCustomEngine.h"
 #include "report/model/TfrxCustomMemoView.h"
 #include "report/model/TfrxDataPage.h"
 #include "report/model/TfrxMemoView.h"
 #include "report/model/TfrxPictureView.h"
 #include "report/model/TfrxReport.h"
 #include "report/model/TfrxReportPage.h"
+#include "report/model/TfrxReportParts.h"
 #include "report/script/ScriptMessages.h"
 
 #include <QRegularExpression>
@@ -197,7 +199,132 @@ QVariant propertyValue(const TfrxPropertyInfo& property, const TfsVariant& value
     }
 }
 
+// The engine's members: properties without arguments (Set for the writable ones) and methods with
+// their parameter count.
+struct EngineMember {
+    const char* name;
+    int parameters;
+    std::function<TfsVariant(TfrxCustomEngine&, const QList<TfsVariant>&)> get;
+    std::function<void(TfrxCustomEngine&, const TfsVariant&)> set;
+};
+
+TfsVariant done()
+{
+    return TfsVariant::Null();
+}
+
+const EngineMember kEngineMembers[] = {
+    {"CurColumn", 0, [](TfrxCustomEngine& e, const auto&) { return TfsVariant(e.GetCurColumn()); },
+     [](TfrxCustomEngine& e, const TfsVariant& v) { e.SetCurColumn(static_cast<int>(v.ToInt64())); }},
+    {"CurVColumn", 0, [](TfrxCustomEngine& e, const auto&) { return TfsVariant(e.GetCurVColumn()); },
+     nullptr},
+    {"CurLine", 0, [](TfrxCustomEngine& e, const auto&) { return TfsVariant(e.GetCurLine()); }, nullptr},
+    {"CurLineThrough", 0, [](TfrxCustomEngine& e, const auto&) { return TfsVariant(e.GetCurLineThrough()); },
+     nullptr},
+    {"CurX", 0, [](TfrxCustomEngine& e, const auto&) { return TfsVariant(e.GetCurX()); },
+     [](TfrxCustomEngine& e, const TfsVariant& v) { e.SetCurX(finiteDouble(v)); }},
+    {"CurY", 0, [](TfrxCustomEngine& e, const auto&) { return TfsVariant(e.GetCurY()); },
+     [](TfrxCustomEngine& e, const TfsVariant& v) { e.SetCurY(finiteDouble(v)); }},
+    {"DoublePass", 0, [](TfrxCustomEngine& e, const auto&) { return TfsVariant(e.GetDoublePass()); },
+     nullptr},
+    {"FinalPass", 0, [](TfrxCustomEngine& e, const auto&) { return TfsVariant(e.GetFinalPass()); }, nullptr},
+    {"PageHeight", 0, [](TfrxCustomEngine& e, const auto&) { return TfsVariant(e.GetPageHeight()); },
+     nullptr},
+    {"PageWidth", 0, [](TfrxCustomEngine& e, const auto&) { return TfsVariant(e.GetPageWidth()); }, nullptr},
+    {"StartDate", 0, [](TfrxCustomEngine& e, const auto&) { return TfsVariant::FromDate(e.GetStartDate()); },
+     nullptr},
+    {"StartTime", 0, [](TfrxCustomEngine& e, const auto&) { return TfsVariant::FromDate(e.GetStartTime()); },
+     nullptr},
+    {"TotalPages", 0, [](TfrxCustomEngine& e, const auto&) { return TfsVariant(e.GetTotalPages()); },
+     nullptr},
+    {"FreeSpace", 0, [](TfrxCustomEngine& e, const auto&) { return TfsVariant(e.FreeSpace()); }, nullptr},
+    {"HeaderHeight", 0, [](TfrxCustomEngine& e, const auto&) { return TfsVariant(e.HeaderHeight()); },
+     nullptr},
+    {"FooterHeight", 0, [](TfrxCustomEngine& e, const auto&) { return TfsVariant(e.FooterHeight()); },
+     nullptr},
+    {"StopReport", 0,
+     [](TfrxCustomEngine& e, const auto&) {
+         e.StopReport();
+         return done();
+     },
+     nullptr},
+    {"NewPage", 0,
+     [](TfrxCustomEngine& e, const auto&) {
+         e.NewPage();
+         return done();
+     },
+     nullptr},
+    {"NewColumn", 0,
+     [](TfrxCustomEngine& e, const auto&) {
+         e.NewColumn();
+         return done();
+     },
+     nullptr},
+    {"BreakAllKeep", 0,
+     [](TfrxCustomEngine& e, const auto&) {
+         e.BreakAllKeep();
+         return done();
+     },
+     nullptr},
+    {"ShowBand", 1,
+     [](TfrxCustomEngine& e, const QList<TfsVariant>& a) {
+         e.ShowBandByName(a[0].ToString());
+         return done();
+     },
+     nullptr},
+};
+
+const EngineMember* findEngineMember(const QString& name)
+{
+    for (const EngineMember& member : kEngineMembers)
+        if (name.compare(QLatin1String(member.name), Qt::CaseInsensitive) == 0)
+            return &member;
+    return nullptr;
+}
+
 } // namespace
+
+TfrxCustomEngine& ScriptEngineAdapter::Engine() const
+{
+    TfrxCustomEngine* engine = FReport.GetEngine();
+    if (!engine)
+        throw Exception(QStringLiteral("The report engine is not available"));
+    return *engine;
+}
+
+bool ScriptEngineAdapter::InheritsFrom(const QString& className) const
+{
+    for (const char* name : {"TfrxEngine", "TfrxCustomEngine"})
+        if (className.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+bool ScriptEngineAdapter::GetMember(const QString& name, QList<TfsVariant>& args, TfsVariant& result)
+{
+    const EngineMember* member = findEngineMember(name);
+    if (!member)
+        return false;
+    if (args.size() > member->parameters)
+        throw Exception(QString::fromLatin1(kSTooManyParams));
+    if (args.size() < member->parameters)
+        throw Exception(QString::fromLatin1(kSNotEnoughParams));
+    result = member->get(Engine(), args);
+    return true;
+}
+
+bool ScriptEngineAdapter::SetMember(const QString& name, const QList<TfsVariant>& args,
+                                    const TfsVariant& value)
+{
+    const EngineMember* member = findEngineMember(name);
+    if (!member)
+        return false;
+    if (!member->set)
+        throw Exception(QString::fromLatin1(kSLeftCantAssigned));
+    rejectArguments(args);
+    member->set(Engine(), value);
+    return true;
+}
 
 QStringList frxScriptClassNames()
 {
@@ -314,6 +441,21 @@ ScriptObjectAdapter* ScriptObjectAdapters::Get(TfrxComponent& object, const QStr
         adapter = FAdapters.back().get();
     }
     return adapter;
+}
+
+ScriptEngineAdapter* ScriptObjectAdapters::GetEngine(TfrxReport& report)
+{
+    if (!FEngine)
+        FEngine = std::make_unique<ScriptEngineAdapter>(report);
+    return FEngine.get();
+}
+
+TfsObject* ScriptObjectAdapters::GetOutline(TfrxReport& report)
+{
+    const TfrxReportParts& parts = frxReportParts();
+    if (!FOutline && parts.CreateScriptOutline)
+        FOutline = parts.CreateScriptOutline(report);
+    return FOutline.get();
 }
 
 std::vector<std::unique_ptr<ScriptObjectAdapter>> ScriptObjectAdapters::Retire()

@@ -12,6 +12,8 @@
 #include <vector>
 
 class ScriptObjectAdapters;
+class TfrxCustomEngine;
+class TfrxReport;
 
 // Conversions between the model's property values and the script engine's.
 TfsVariant frxVariantFromValue(const QVariant& value);
@@ -43,6 +45,24 @@ private:
     QString FClassName;
 };
 
+// The report's engine as scripts see it ("Engine"): the state of the run and the operations that
+// lay out bands or stop the run. It finds the engine through the report at each access, so a
+// script reaching it outside a run sees the state of the last one.
+class ScriptEngineAdapter : public TfsObject {
+public:
+    explicit ScriptEngineAdapter(TfrxReport& report) : FReport(report) {}
+
+    QString GetClassName() const override { return QStringLiteral("TfrxEngine"); }
+    bool InheritsFrom(const QString& className) const override;
+    bool GetMember(const QString& name, QList<TfsVariant>& args, TfsVariant& result) override;
+    bool SetMember(const QString& name, const QList<TfsVariant>& args, const TfsVariant& value) override;
+
+private:
+    TfrxCustomEngine& Engine() const;
+
+    TfrxReport& FReport;
+};
+
 // The class names of report objects that scripts may name (in "is" tests, as parameter types).
 QStringList frxScriptClassNames();
 
@@ -55,8 +75,14 @@ public:
     // Forgets every adapter; they are destroyed with the returned list, which the caller keeps
     // while compiled code may still refer to them.
     std::vector<std::unique_ptr<ScriptObjectAdapter>> Retire();
+    // The one "Engine" object of the report; it outlives every preparation.
+    ScriptEngineAdapter* GetEngine(TfrxReport& report);
+    // The one "Outline" object of the report; none while the engine library is not registered.
+    TfsObject* GetOutline(TfrxReport& report);
 
 private:
+    std::unique_ptr<ScriptEngineAdapter> FEngine;
+    std::unique_ptr<TfsObject> FOutline;
     std::vector<std::unique_ptr<ScriptObjectAdapter>> FAdapters;
     QHash<QString, ScriptObjectAdapter*> FIndex; // by object address and path
 };

@@ -7,6 +7,7 @@
 #include "report/model/TfrxPrintOptions.h"
 #include "report/model/TfrxReportCollections.h"
 #include "report/model/TfrxReportOptions.h"
+#include "report/model/TfrxReportParts.h"
 
 #include <QObject>
 #include <QPointer>
@@ -180,6 +181,8 @@ private:
 
     void NotifyProgress(const TfrxProgressEvent& handler, const char* previewOperation, int ProgressType,
                         int Progress);
+    bool UsesProgressWindow(int ProgressType) const;
+    QString ProgressMessage(int ProgressType, int Progress) const;
 
     QString FParentReport;
     TfrxObjectRef<TfrxComponent> FDataSet;
@@ -212,6 +215,7 @@ private:
     TfrxProgressEvent FOnProgressStart;
     TfrxProgressEvent FOnProgress;
     TfrxProgressEvent FOnProgressStop;
+    std::unique_ptr<TfrxProgressDisplay> FProgress;
     std::unique_ptr<TfrxCustomPreviewPages> FPreviewPages;
     std::unique_ptr<TfrxCustomEngine> FEngine;
     QStringList FSysVariables;

@@ -1,11 +1,22 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 #include <memory>
 
 class TfrxCustomEngine;
 class TfrxCustomPreviewPages;
 class TfrxReport;
+class TfsObject;
+
+// The separate progress window of a long operation of a report; its Cancel sets the report's
+// Terminated. It is closed when destroyed.
+class TfrxProgressDisplay {
+public:
+    virtual ~TfrxProgressDisplay() = default;
+    virtual void SetMessage(const QString& text) = 0;
+};
 
 // The parts of the report subsystem that live above the object model (engine, prepared pages,
 // preview window, print dialog and job, designer) and that a report reaches through its
@@ -26,6 +37,11 @@ struct TfrxReportParts {
     // The designer on a report that holds a copy of one prepared page (the preview's Edit
     // command); true when the page was modified there.
     std::function<bool(TfrxReport&)> DesignPreviewPage;
+    // The progress window of a report's operation, shown until it is destroyed; none where no
+    // window can be shown.
+    std::function<std::unique_ptr<TfrxProgressDisplay>(TfrxReport&)> CreateProgress;
+    // The prepared report's outline as the report's script reaches it ("Outline").
+    std::function<std::unique_ptr<TfsObject>(TfrxReport&)> CreateScriptOutline;
 };
 
 TfrxReportParts& frxReportParts();

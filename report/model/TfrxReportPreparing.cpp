@@ -187,17 +187,53 @@ void TfrxReport::NotifyProgress(const TfrxProgressEvent& handler, const char* pr
     QCoreApplication::processEvents();
 }
 
+bool TfrxReport::UsesProgressWindow(int ProgressType) const
+{
+    return (FOldStyleProgress || ProgressType != 0) && FShowProgress;
+}
+
+QString TfrxReport::ProgressMessage(int ProgressType, int Progress) const
+{
+    QString key;
+    switch (ProgressType) {
+    case 0:
+        key = FEngine && !FEngine->GetFinalPass() ? QStringLiteral("prRunningFirst")
+                                                  : QStringLiteral("prRunning");
+        break;
+    case 1:
+        key = QStringLiteral("prExporting");
+        break;
+    default:
+        key = QStringLiteral("prPrinting");
+        break;
+    }
+    return frxGet(key).replace(QLatin1String("%d"), QString::number(Progress));
+}
+
 void TfrxReport::InternalOnProgressStart(int ProgressType)
 {
+    if (GetEngineOptions()->GetEnableThreadSafe())
+        return;
+    // One window per report, whatever else starts while it is shown.
+    const TfrxReportParts& parts = frxReportParts();
+    if (!FProgress && UsesProgressWindow(ProgressType) && parts.CreateProgress)
+        FProgress = parts.CreateProgress(*this);
     NotifyProgress(FOnProgressStart, "InternalOnProgressStart", ProgressType, 0);
 }
 
 void TfrxReport::InternalOnProgress(int ProgressType, int Progress)
 {
+    if (GetEngineOptions()->GetEnableThreadSafe())
+        return;
+    if (FProgress)
+        FProgress->SetMessage(ProgressMessage(ProgressType, Progress));
     NotifyProgress(FOnProgress, "InternalOnProgress", ProgressType, Progress);
 }
 
 void TfrxReport::InternalOnProgressStop(int ProgressType)
 {
+    if (GetEngineOptions()->GetEnableThreadSafe())
+        return;
+    FProgress.reset();
     NotifyProgress(FOnProgressStop, "InternalOnProgressStop", ProgressType, 0);
 }

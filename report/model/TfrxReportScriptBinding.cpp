@@ -42,6 +42,9 @@ bool TfrxReportScriptBinding::PrepareScript()
         if (!object->GetName().isEmpty() && !object->GetIsAncestor())
             objects.append({object->GetName(), FAdapters.Get(*object)});
     objects.append({QStringLiteral("Report"), FAdapters.Get(FReport)});
+    objects.append({QStringLiteral("Engine"), FAdapters.GetEngine(FReport)});
+    if (TfsObject* outline = FAdapters.GetOutline(FReport))
+        objects.append({QStringLiteral("Outline"), outline});
     return FScript.PrepareScript(objects, FReport.GetScriptText(), FReport.GetScriptLanguage());
 }
 

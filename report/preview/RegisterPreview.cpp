@@ -3,6 +3,7 @@
 #include "report/model/TfrxCustomPreviewPages.h"
 #include "report/model/TfrxReport.h"
 #include "report/model/TfrxReportParts.h"
+#include "report/preview/ProgressWindowHook.h"
 #include "report/preview/TfrxPreview.h"
 #include "report/preview/TfrxPreviewForm.h"
 #include "report/preview/TfrxPrintJob.h"
@@ -31,4 +32,5 @@ void frxRegisterPreview()
     TfrxReportParts& parts = frxReportParts();
     parts.PrintPages = printPages;
     parts.ShowPreview = frxShowPreview;
+    parts.CreateProgress = frxCreateProgressWindow;
 }

@@ -102,6 +102,10 @@ const BuiltinText kTexts[] = {
     // print dialog and print job
     {"clNoPrinters", "No printers installed on your system"},
     {"prPrinting", "Printing page %d"},
+    // progress window of a preparation or an export
+    {"prRunningFirst", "First pass: page %d"},
+    {"prRunning", "Preparing page %d"},
+    {"prExporting", "Exporting page %d"},
     {"prdAll", "All"},
     {"prdAllPages", "All pages"},
     {"prdCollate", "Collate"},

@@ -3,6 +3,7 @@
 // Every expression found lies within the text (an unclosed one up to its end); an expression error is
 // recorded and raised as the report's own error; text without an opening delimiter is left as it was.
 
+#include "ReportApplication.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include "common/Exception.h"
@@ -51,12 +52,7 @@ void checkFoundExpressions(const QString& text, const QString& delimiters)
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    // New pages ask the printer layer for the default paper, which needs a GUI application; with no
-    // print server to reach it offers its virtual printer, whatever the machine has installed.
-    qputenv("CUPS_SERVER", "/nonexistent/certprint-fuzz/cups.sock");
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication application(*argc, *argv);
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    startReportApplication(argc, argv);
     return 0;
 }
 

@@ -3,6 +3,7 @@
 // or, for a protected template nobody unlocked, an empty one. A template that loads without errors is
 // written and read back until the serializer's own writing reads back to the very same template.
 
+#include "ReportApplication.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include "report/model/TfrxReport.h"
@@ -35,12 +36,7 @@ QByteArray save(TfrxReport& report)
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    // New pages ask the printer layer for the default paper, which needs a GUI application; with no
-    // print server to reach it offers its virtual printer, whatever the machine has installed.
-    qputenv("CUPS_SERVER", "/nonexistent/certprint-fuzz/cups.sock");
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication application(*argc, *argv);
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    startReportApplication(argc, argv);
     return 0;
 }
 

@@ -1,0 +1,3 @@
+#include "report/designer/TfrxMemoEditorForm.h"
+
+bool frxEditMemoText(TfrxCustomMemoView&, QWidget*) { return false; }
